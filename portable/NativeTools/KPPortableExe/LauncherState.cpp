@@ -1,0 +1,3 @@
+#include "LauncherState.h"
+
+LauncherState launcherState;
