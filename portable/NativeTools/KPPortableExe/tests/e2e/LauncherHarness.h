@@ -1,0 +1,48 @@
+// Runs a launcher as a user would: with an exact command line and current
+// directory, reading every message box it shows and dismissing it, and
+// reading its full 32-bit exit code. Every run is bounded in time.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct SeenMessageBox {
+    std::string caption;
+    std::string text;
+    int buttonCount = 0;
+    bool hasOwner = false;
+};
+
+struct LaunchOutcome {
+    bool ended = false;     // false: the time limit ran out and the launcher was killed
+    DWORD exitCode = 0;
+    std::vector<SeenMessageBox> boxes;
+};
+
+struct LaunchRequest {
+    std::string executable;        // full path of the launcher
+    std::string commandTail;       // appended to the quoted executable and a blank
+    std::string currentDirectory;
+    // When set, the whole command line, used instead of executable + tail.
+    std::string exactCommandLine;
+    DWORD timeLimitMs = 20000;
+    // Called while a box is still up, before it is dismissed.
+    std::function<void(const SeenMessageBox&)> onBox;
+};
+
+LaunchOutcome LaunchAndWatch(const LaunchRequest& request);
+
+// The folder of the test program, where the build puts the launchers and
+// the stand-in Java runtime too.
+std::string BuildOutputDirectory();
+
+std::string LauncherPath(const char* deliverableName);
+
+constexpr DWORD EXIT_CODE_NOTHING_TO_LAUNCH = 0xFFFFFFFF;  // -1
+constexpr DWORD EXIT_CODE_LAUNCH_FAILED = 1;
+
+// Readable names for the exit codes in failure messages.
+std::string DescribeExitCode(DWORD exitCode);

@@ -1,0 +1,148 @@
+#include "PortableFolder.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "LauncherHarness.h"
+
+namespace {
+
+std::string TempDirectory()
+{
+    char path[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, path);
+    return path;
+}
+
+std::string UniqueSuffix()
+{
+    static std::atomic<unsigned> counter{0};
+    return " " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+}
+
+void MakeParents(const std::string& path)
+{
+    for (size_t separator = path.find('\\', 3); separator != std::string::npos;
+         separator = path.find('\\', separator + 1)) {
+        CreateDirectoryA(path.substr(0, separator).c_str(), nullptr);
+    }
+}
+
+// Removes a folder with everything in it; read-only entries left by a test
+// must not keep it alive.
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+PortableFolder::PortableFolder(const std::string& name)
+    : path_(TempDirectory() + name + UniqueSuffix())
+{
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+PortableFolder::~PortableFolder()
+{
+    RemoveTree(path_);
+}
+
+void PortableFolder::WriteFile(const std::string& relative, const std::string& bytes) const
+{
+    const std::string path = PathOf(relative);
+    MakeParents(path);
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string PortableFolder::ReadFile(const std::string& relative) const
+{
+    const HANDLE file = CreateFileA(PathOf(relative).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "";
+    }
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read != 0) {
+        bytes.append(chunk, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+bool PortableFolder::Exists(const std::string& relative) const
+{
+    return GetFileAttributesA(PathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool PortableFolder::IsDirectory(const std::string& relative) const
+{
+    const DWORD attributes = GetFileAttributesA(PathOf(relative).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void PortableFolder::MakeDirectory(const std::string& relative) const
+{
+    const std::string path = PathOf(relative);
+    MakeParents(path);
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void PortableFolder::MakeDataFolder() const
+{
+    MakeDirectory("Kestrelpoint-Portable\\kestrelpoint");
+}
+
+void PortableFolder::InstallJava(const std::string& name) const
+{
+    const std::string target = PathOf("java\\bin\\" + name);
+    MakeParents(target);
+    CopyFileA((BuildOutputDirectory() + "\\standin-java.exe").c_str(), target.c_str(), FALSE);
+}
+
+void PortableFolder::WriteStartProperties(const std::string& text,
+                                          const std::string& relative) const
+{
+    WriteFile(relative, text);
+}
+
+std::string LogPathOf(const std::string& deliverableName)
+{
+    return "Kestrelpoint-Portable\\kestrelpoint\\" + deliverableName + ".log";
+}
+
+std::string JoinEntries(const std::initializer_list<std::string>& entries)
+{
+    std::string joined;
+    for (const std::string& entry : entries) {
+        joined += entry + "\r\n";
+    }
+    return joined;
+}

@@ -1,0 +1,43 @@
+// A fresh portable folder for one test: the launcher's start directory,
+// created in the temp folder and removed again afterwards.
+#pragma once
+
+#include <string>
+
+class PortableFolder {
+public:
+    // name: the folder's own name, so that tests can use blanks or bytes
+    // above 127 in it; a unique suffix keeps tests apart.
+    explicit PortableFolder(const std::string& name = "KP folder");
+    ~PortableFolder();
+    PortableFolder(const PortableFolder&) = delete;
+    PortableFolder& operator=(const PortableFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string PathOf(const std::string& relative) const { return path_ + "\\" + relative; }
+
+    // Writes bytes to a file below the folder, creating missing folders.
+    void WriteFile(const std::string& relative, const std::string& bytes) const;
+    // The file's bytes, or the empty text when it cannot be read.
+    std::string ReadFile(const std::string& relative) const;
+    bool Exists(const std::string& relative) const;
+    bool IsDirectory(const std::string& relative) const;
+    void MakeDirectory(const std::string& relative) const;
+
+    // The folder Kestrelpoint-Portable\kestrelpoint, where the logs go.
+    void MakeDataFolder() const;
+    // The stand-in Java runtime as java\bin\<name>.
+    void InstallJava(const std::string& name) const;
+    // The default start-properties file with the given text.
+    void WriteStartProperties(const std::string& text,
+                              const std::string& relative = "current\\config\\start.properties") const;
+
+private:
+    std::string path_;
+};
+
+// The launch log of a deliverable, relative to its start directory.
+std::string LogPathOf(const std::string& deliverableName);
+
+// The bytes a log holds for these entries, each ended by CR LF.
+std::string JoinEntries(const std::initializer_list<std::string>& entries);

@@ -1,0 +1,102 @@
+// A stand-in for the Java runtime: records what it was given, writes to its
+// standard output and standard error, and ends.
+//
+// It appends one record to "received.txt" beside itself:
+//   commandLine=<its command line, byte for byte>
+//   currentDirectory=<its current directory>
+//   stdout=<file|console|none|other>   (likewise stderr)
+//   console=<yes|no>
+//   pid=<process id>
+// then, on each valid standard handle, "standin stdout <pid>" or
+// "standin stderr <pid>" with CR LF; after STANDIN_SLEEP_MS milliseconds (an
+// environment variable, default 0) "standin done <pid>" on standard output;
+// last, "finished=<pid>" in the record file.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* DescribeHandle(HANDLE handle)
+{
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+        return "none";
+    }
+    switch (GetFileType(handle)) {
+    case FILE_TYPE_DISK:
+        return "file";
+    case FILE_TYPE_CHAR:
+        return "console";
+    default:
+        return "other";
+    }
+}
+
+std::string RecordPath()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    char* lastSeparator = std::strrchr(path, '\\');
+    if (lastSeparator != nullptr) {
+        lastSeparator[1] = '\0';
+    }
+    return std::string(path) + "received.txt";
+}
+
+// Appends in one write, so that records of overlapping runs stay whole.
+void AppendToRecord(const std::string& text)
+{
+    const HANDLE file = CreateFileA(RecordPath().c_str(), FILE_APPEND_DATA,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void WriteLine(DWORD standardHandle, const std::string& line)
+{
+    const HANDLE handle = GetStdHandle(standardHandle);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    const std::string bytes = line + "\r\n";
+    DWORD written = 0;
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+DWORD SleepMilliseconds()
+{
+    char value[32] = {};
+    if (GetEnvironmentVariableA("STANDIN_SLEEP_MS", value, sizeof value) == 0) {
+        return 0;
+    }
+    return static_cast<DWORD>(std::strtoul(value, nullptr, 10));
+}
+
+}  // namespace
+
+int main()
+{
+    const std::string pid = std::to_string(GetCurrentProcessId());
+    char currentDirectory[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, currentDirectory);
+    AppendToRecord(std::string("commandLine=") + GetCommandLineA() + "\r\n" +
+                   "currentDirectory=" + currentDirectory + "\r\n" +
+                   "stdout=" + DescribeHandle(GetStdHandle(STD_OUTPUT_HANDLE)) + "\r\n" +
+                   "stderr=" + DescribeHandle(GetStdHandle(STD_ERROR_HANDLE)) + "\r\n" +
+                   "console=" + (GetConsoleWindow() != nullptr ? "yes" : "no") + "\r\n" +
+                   "pid=" + pid + "\r\n");
+    WriteLine(STD_OUTPUT_HANDLE, "standin stdout " + pid);
+    WriteLine(STD_ERROR_HANDLE, "standin stderr " + pid);
+    Sleep(SleepMilliseconds());
+    WriteLine(STD_OUTPUT_HANDLE, "standin done " + pid);
+    AppendToRecord("finished=" + pid + "\r\n");
+    return 0;
+}

@@ -1,0 +1,7 @@
+// Stands in for the launch log in tests of the pure logic: keeps every entry.
+#pragma once
+
+#include <string>
+#include <vector>
+
+extern std::vector<std::string> recordedLogEntries;
