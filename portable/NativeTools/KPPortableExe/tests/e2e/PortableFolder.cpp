@@ -18,7 +18,7 @@ std::string TempDirectory()
 std::string UniqueSuffix()
 {
     static std::atomic<unsigned> counter{0};
-    return " " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    return "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
 }
 
 void MakeParents(const std::string& path)
@@ -122,7 +122,12 @@ void PortableFolder::MakeDataFolder() const
 
 void PortableFolder::InstallJava(const std::string& name) const
 {
-    const std::string target = PathOf("java\\bin\\" + name);
+    InstallJavaAt("java\\bin\\" + name);
+}
+
+void PortableFolder::InstallJavaAt(const std::string& relative) const
+{
+    const std::string target = PathOf(relative);
     MakeParents(target);
     CopyFileA((BuildOutputDirectory() + "\\standin-java.exe").c_str(), target.c_str(), FALSE);
 }
@@ -145,4 +150,32 @@ std::string JoinEntries(const std::initializer_list<std::string>& entries)
         joined += entry + "\r\n";
     }
     return joined;
+}
+
+std::string WaitForJavaRecord(const PortableFolder& folder, const std::string& javaDirectory)
+{
+    constexpr DWORD TIME_LIMIT_MS = 10000;
+    constexpr DWORD POLL_INTERVAL_MS = 20;
+    const std::string recordPath = javaDirectory + "\\received.txt";
+    for (DWORD waited = 0; waited < TIME_LIMIT_MS; waited += POLL_INTERVAL_MS) {
+        const std::string record = folder.ReadFile(recordPath);
+        if (record.find("finished=") != std::string::npos) {
+            return record;
+        }
+        Sleep(POLL_INTERVAL_MS);
+    }
+    return "";
+}
+
+std::string RecordField(const std::string& record, const std::string& key)
+{
+    // Keys stand at the start of a line; a value may hold "key=" itself.
+    const std::string lines = "\n" + record;
+    const std::string label = "\n" + key + "=";
+    const size_t start = lines.find(label);
+    if (start == std::string::npos) {
+        return "";
+    }
+    const size_t valueStart = start + label.size();
+    return lines.substr(valueStart, lines.find("\r\n", valueStart) - valueStart);
 }

@@ -8,7 +8,7 @@ class PortableFolder {
 public:
     // name: the folder's own name, so that tests can use blanks or bytes
     // above 127 in it; a unique suffix keeps tests apart.
-    explicit PortableFolder(const std::string& name = "KP folder");
+    explicit PortableFolder(const std::string& name = "KP");
     ~PortableFolder();
     PortableFolder(const PortableFolder&) = delete;
     PortableFolder& operator=(const PortableFolder&) = delete;
@@ -28,6 +28,8 @@ public:
     void MakeDataFolder() const;
     // The stand-in Java runtime as java\bin\<name>.
     void InstallJava(const std::string& name) const;
+    // The stand-in Java runtime at any place below the folder.
+    void InstallJavaAt(const std::string& relative) const;
     // The default start-properties file with the given text.
     void WriteStartProperties(const std::string& text,
                               const std::string& relative = "current\\config\\start.properties") const;
@@ -41,3 +43,12 @@ std::string LogPathOf(const std::string& deliverableName);
 
 // The bytes a log holds for these entries, each ended by CR LF.
 std::string JoinEntries(const std::initializer_list<std::string>& entries);
+
+// The stand-in Java runtime's record (received.txt in the folder of the
+// started java executable, relative to the portable folder), once its first
+// run has finished; the empty text when none finished within the time limit.
+std::string WaitForJavaRecord(const PortableFolder& folder,
+                              const std::string& javaDirectory = "java\\bin");
+
+// The value of "key=" in a record, up to its CR LF; the empty text when absent.
+std::string RecordField(const std::string& record, const std::string& key);
