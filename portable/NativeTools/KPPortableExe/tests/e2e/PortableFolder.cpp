@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr char PADDING_CHAR = 'p';
+
 std::string TempDirectory()
 {
     char path[MAX_PATH] = {};
@@ -57,9 +59,14 @@ void RemoveTree(const std::string& path)
 
 }  // namespace
 
-PortableFolder::PortableFolder(const std::string& name)
+PortableFolder::PortableFolder(const std::string& name) : PortableFolder(name, 0) {}
+
+PortableFolder::PortableFolder(const std::string& name, std::size_t pathLength)
     : path_(TempDirectory() + name + UniqueSuffix())
 {
+    if (path_.size() < pathLength) {
+        path_.append(pathLength - path_.size(), PADDING_CHAR);
+    }
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
@@ -81,20 +88,7 @@ void PortableFolder::WriteFile(const std::string& relative, const std::string& b
 
 std::string PortableFolder::ReadFile(const std::string& relative) const
 {
-    const HANDLE file = CreateFileA(PathOf(relative).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return "";
-    }
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read != 0) {
-        bytes.append(chunk, read);
-    }
-    CloseHandle(file);
-    return bytes;
+    return ReadWholeFile(PathOf(relative));
 }
 
 bool PortableFolder::Exists(const std::string& relative) const
@@ -178,4 +172,21 @@ std::string RecordField(const std::string& record, const std::string& key)
     }
     const size_t valueStart = start + label.size();
     return lines.substr(valueStart, lines.find("\r\n", valueStart) - valueStart);
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "";
+    }
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read != 0) {
+        bytes.append(chunk, read);
+    }
+    CloseHandle(file);
+    return bytes;
 }

@@ -2,6 +2,7 @@
 // created in the temp folder and removed again afterwards.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class PortableFolder {
@@ -9,6 +10,9 @@ public:
     // name: the folder's own name, so that tests can use blanks or bytes
     // above 127 in it; a unique suffix keeps tests apart.
     explicit PortableFolder(const std::string& name = "KP");
+    // The same, with the name padded so that Path() has exactly pathLength
+    // chars: for start directories near the path limits.
+    PortableFolder(const std::string& name, std::size_t pathLength);
     ~PortableFolder();
     PortableFolder(const PortableFolder&) = delete;
     PortableFolder& operator=(const PortableFolder&) = delete;
@@ -52,3 +56,6 @@ std::string WaitForJavaRecord(const PortableFolder& folder,
 
 // The value of "key=" in a record, up to its CR LF; the empty text when absent.
 std::string RecordField(const std::string& record, const std::string& key);
+
+// A file's bytes by its full path, or the empty text when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
