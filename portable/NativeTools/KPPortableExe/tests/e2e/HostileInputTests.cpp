@@ -1,0 +1,188 @@
+// Hostile inputs through the real executables: each ends with its documented
+// outcome, never with a crash or a hang, and writes nothing outside its
+// start directory.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+
+#include "LauncherHarness.h"
+#include "PortableFolder.h"
+
+namespace {
+
+const std::string PROD = "Kestrelpoint-Portable";
+
+// The longest command line CreateProcess takes, without its terminator.
+constexpr size_t LONGEST_PROCESS_COMMAND_LINE = 32766;
+constexpr size_t MEGABYTE = 1024 * 1024;
+// Exceptions such as 0xC0000005 (access violation) end a process with a code
+// of error severity: these two top bits set.
+constexpr DWORD SEVERITY_MASK = 0xC0000000;
+
+bool IsCrashCode(DWORD exitCode)
+{
+    return exitCode != EXIT_CODE_NOTHING_TO_LAUNCH && (exitCode & SEVERITY_MASK) == SEVERITY_MASK;
+}
+
+// A start directory ready to launch: Java, data folder, start-properties file.
+void PrepareStart(const PortableFolder& outer, const std::string& start)
+{
+    outer.InstallJavaAt(start + "\\java\\bin\\javaw.exe");
+    outer.MakeDirectory(start + "\\Kestrelpoint-Portable\\kestrelpoint");
+    outer.WriteFile(start + "\\current\\config\\start.properties", "-Xmx1g /**");
+}
+
+std::set<std::string> EntriesOf(const std::string& directory)
+{
+    std::set<std::string> names;
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != "..") {
+            names.insert(name);
+        }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+struct HostileCase {
+    const char* name;
+    size_t startDirectoryLength;  // 0: a short start directory
+    // Prepares the folder; returns the command tail.
+    std::function<std::string(const PortableFolder& outer, const std::string& start)> prepare;
+    DWORD exitCode;
+    bool javaStarts;
+};
+
+void PrintTo(const HostileCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+// Holds the start-properties file open without sharing while the launcher runs.
+HANDLE lockedFile = INVALID_HANDLE_VALUE;
+
+void ReleaseLockedFile()
+{
+    if (lockedFile != INVALID_HANDLE_VALUE) {
+        CloseHandle(lockedFile);
+        lockedFile = INVALID_HANDLE_VALUE;
+    }
+}
+
+class HostileInput : public testing::TestWithParam<HostileCase> {};
+
+TEST_P(HostileInput, EndsAsDocumentedWithinItsStartDirectory)
+{
+    const HostileCase& row = GetParam();
+    PortableFolder outer("Hostile");
+    const std::string start = row.startDirectoryLength == 0
+                                  ? "start"
+                                  : std::string(row.startDirectoryLength - outer.Path().size() - 1, 's');
+    const std::string tail = row.prepare(outer, start);
+    LaunchRequest request;
+    request.executable = LauncherPath(PROD.c_str());
+    request.commandTail = tail;
+    request.currentDirectory = outer.PathOf(start);
+    const LaunchOutcome outcome = LaunchAndWatch(request);
+    ReleaseLockedFile();
+
+    ASSERT_TRUE(outcome.ended) << "the launcher hung";
+    EXPECT_FALSE(IsCrashCode(outcome.exitCode)) << DescribeExitCode(outcome.exitCode);
+    EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(row.exitCode));
+    const std::string javaDirectory = start + "\\java\\bin";
+    if (row.javaStarts) {
+        EXPECT_FALSE(WaitForJavaRecord(outer, javaDirectory).empty());
+    } else {
+        EXPECT_FALSE(outer.Exists(javaDirectory + "\\received.txt"));
+    }
+    EXPECT_EQ(EntriesOf(outer.Path()), std::set<std::string>{start});
+    EXPECT_FALSE(outer.Exists("..\\Kestrelpoint-Portable"));
+}
+
+std::string Prepared(const PortableFolder& outer, const std::string& start)
+{
+    PrepareStart(outer, start);
+    return "";
+}
+
+std::string WithProperties(const PortableFolder& outer, const std::string& start,
+                           const std::string& text)
+{
+    PrepareStart(outer, start);
+    outer.WriteFile(start + "\\current\\config\\start.properties", text);
+    return "";
+}
+
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HostileInput,
+    testing::Values(
+        HostileCase{"SeveralMegabytesOfOptions", 0,
+                    [](const PortableFolder& outer, const std::string& start) {
+                        std::string options;
+                        while (options.size() < 4 * MEGABYTE) {
+                            options += "-Dkey=value\r\n";
+                        }
+                        return WithProperties(outer, start, options + "/**");
+                    },
+                    EXIT_CODE_LAUNCH_FAILED, false},
+        HostileCase{"OneHundredThousandCharToken", 0,
+                    [](const PortableFolder& outer, const std::string& start) {
+                        return WithProperties(outer, start,
+                                              "-D" + std::string(100000, 'x') + " /**");
+                    },
+                    EXIT_CODE_LAUNCH_FAILED, false},
+        HostileCase{"LongestProcessCommandLine", 0,
+                    [](const PortableFolder& outer, const std::string& start) {
+                        PrepareStart(outer, start);
+                        const size_t used = LauncherPath(PROD.c_str()).size() + 3 + 3;
+                        return "-c " + std::string(LONGEST_PROCESS_COMMAND_LINE - used, 'n');
+                    },
+                    EXIT_CODE_NOTHING_TO_LAUNCH, false},
+        // Its start-properties path is longer than Windows opens without
+        // long-path support: reported as not found.
+        HostileCase{"StartDirectoryOf250Chars", 250,
+                    [](const PortableFolder& outer, const std::string& start) {
+                        return Prepared(outer, start);
+                    },
+                    EXIT_CODE_NOTHING_TO_LAUNCH, false},
+        HostileCase{"PropertiesPathIsADirectory", 0,
+                    [](const PortableFolder& outer, const std::string& start) {
+                        PrepareStart(outer, start);
+                        const std::string path = start + "\\current\\config\\start.properties";
+                        DeleteFileA(outer.PathOf(path).c_str());
+                        outer.MakeDirectory(path);
+                        return std::string();
+                    },
+                    EXIT_CODE_NOTHING_TO_LAUNCH, false},
+        HostileCase{"PropertiesFileLocked", 0,
+                    [](const PortableFolder& outer, const std::string& start) {
+                        PrepareStart(outer, start);
+                        lockedFile = CreateFileA(
+                            outer.PathOf(start + "\\current\\config\\start.properties").c_str(),
+                            GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+                        return std::string();
+                    },
+                    EXIT_CODE_NOTHING_TO_LAUNCH, false},
+        HostileCase{"ReadOnlyDataFolderAndLog", 0,
+                    [](const PortableFolder& outer, const std::string& start) {
+                        PrepareStart(outer, start);
+                        const std::string data = start + "\\Kestrelpoint-Portable\\kestrelpoint";
+                        outer.WriteFile(data + "\\Kestrelpoint-Portable.log", "old");
+                        SetFileAttributesA(outer.PathOf(data + "\\Kestrelpoint-Portable.log").c_str(),
+                                           FILE_ATTRIBUTE_READONLY);
+                        SetFileAttributesA(outer.PathOf(data).c_str(), FILE_ATTRIBUTE_READONLY);
+                        return std::string();
+                    },
+                    0, true}));
+
+}  // namespace
