@@ -252,3 +252,37 @@ TEST(CommandTailLimits, AnOverlongFileNameIsCutAndReportedAsNotFound)
 }
 
 }  // namespace
+
+namespace {
+
+// A start directory too long for the log path: the path is handed to the
+// system whole, never cut, and the run goes on with or without a log.
+TEST(LaunchLogLimits, ALogPathTooLongForWindowsNeverLeavesACutName)
+{
+    constexpr size_t START_DIRECTORY_LENGTH = 210;  // the log path then has 271 chars
+    PortableFolder outer("Long");
+    const std::string start(START_DIRECTORY_LENGTH - outer.Path().size() - 1, 's');
+    outer.InstallJavaAt(start + "\\java\\bin\\javaw.exe");
+    outer.WriteFile(start + "\\current\\config\\start.properties", "-Xmx1g /**");
+    const std::string dataFolder = start + "\\Kestrelpoint-Portable\\kestrelpoint";
+    outer.MakeDirectory(dataFolder);
+
+    LaunchRequest request;
+    request.executable = LauncherPath(PROD.c_str());
+    request.currentDirectory = outer.PathOf(start);
+    const LaunchOutcome outcome = LaunchAndWatch(request);
+    ASSERT_TRUE(outcome.ended);
+    EXPECT_EQ(outcome.exitCode, 0u);
+    EXPECT_FALSE(WaitForJavaRecord(outer, start + "\\java\\bin").empty());
+
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA(outer.PathOf(dataFolder + "\\*.*").c_str(), &entry);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do {
+        const std::string name = entry.cFileName;
+        EXPECT_TRUE(name == "." || name == ".." || name == PROD + ".log") << name;
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+}
+
+}  // namespace
