@@ -4,7 +4,7 @@
 set -eu
 
 KP_PACKAGES="g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 cmake googletest
-  osslsigncode icoutils clang libclang-rt-14-dev python3"
+  osslsigncode openssl icoutils clang libclang-rt-14-dev python3"
 
 kp_missing_packages() {
     missing=""
