@@ -184,30 +184,9 @@ std::vector<std::string> EntriesUpToProcessCreation(const PortableFolder& folder
     return entries;
 }
 
-// The names below a folder of the portable folder that match pattern, sorted.
-std::vector<std::string> EntriesOf(const PortableFolder& folder, const std::string& relative,
-                                   const std::string& pattern = "*")
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA(folder.PathOf(relative + "\\" + pattern).c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = entry.cFileName;
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::vector<std::string> CaptureFilesOf(const PortableFolder& folder)
 {
-    return EntriesOf(folder, DATA_FOLDER, CAPTURE_PREFIX + "*");
+    return folder.EntriesOf(DATA_FOLDER, CAPTURE_PREFIX + "*");
 }
 
 // The bytes of the one capture file of the folder.
@@ -488,7 +467,7 @@ TEST(CaptureFileNotOpened, IsLoggedAndJavaWritesToItsOwnConsole)
     log.push_back("process created");
     EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)), JoinLines(log));
     EXPECT_TRUE(folder.IsDirectory(blocker));
-    EXPECT_EQ(EntriesOf(folder, blocker), std::vector<std::string>{});
+    EXPECT_EQ(folder.EntriesOf(blocker), std::vector<std::string>{});
     ExpectJavaOnItsOwnConsole(WaitForJavaRecord(folder));
 }
 
@@ -574,7 +553,7 @@ TEST_P(EarlyEnd, ShowsNoNoticeAndCapturesNothing)
                                          "Error", "Konnte die Datei " + row.missingFile +
                                                       " nicht finden!")});
     EXPECT_TRUE(folder.IsDirectory(DATA_FOLDER));
-    EXPECT_EQ(EntriesOf(folder, DATA_FOLDER),
+    EXPECT_EQ(folder.EntriesOf(DATA_FOLDER),
               std::vector<std::string>{DIAGNOSTIC + ".log"});
     EXPECT_FALSE(folder.Exists(JAVA_RECORD));
     const std::string log = folder.ReadFile(LogPathOf(DIAGNOSTIC));
@@ -618,9 +597,9 @@ TEST_P(LongStartDirectory, NoPathIsCutAndTheRunGoesOn)
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(row.exitCode));
     EXPECT_EQ(DescribeSeen(outcome), DescribeAll(row.boxes, folder));
-    EXPECT_EQ(EntriesOf(folder, "."), row.startEntries);
-    EXPECT_EQ(EntriesOf(folder, OUTER_FOLDER), row.outerEntries);
-    EXPECT_EQ(EntriesOf(folder, DATA_FOLDER), row.dataEntries);
+    EXPECT_EQ(folder.EntriesOf("."), row.startEntries);
+    EXPECT_EQ(folder.EntriesOf(OUTER_FOLDER), row.outerEntries);
+    EXPECT_EQ(folder.EntriesOf(DATA_FOLDER), row.dataEntries);
     if (row.exitCode == 0) {
         ExpectJavaOnItsOwnConsole(WaitForJavaRecord(folder));
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "LauncherHarness.h"
@@ -100,6 +101,26 @@ bool PortableFolder::IsDirectory(const std::string& relative) const
 {
     const DWORD attributes = GetFileAttributesA(PathOf(relative).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> PortableFolder::EntriesOf(const std::string& relative,
+                                                   const std::string& pattern) const
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA(PathOf(relative + "\\" + pattern).c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void PortableFolder::MakeDirectory(const std::string& relative) const

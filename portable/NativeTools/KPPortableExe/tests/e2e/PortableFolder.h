@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class PortableFolder {
 public:
@@ -26,6 +27,9 @@ public:
     std::string ReadFile(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
     bool IsDirectory(const std::string& relative) const;
+    // The names in a folder below this one that match pattern, sorted.
+    std::vector<std::string> EntriesOf(const std::string& relative,
+                                       const std::string& pattern = "*") const;
     void MakeDirectory(const std::string& relative) const;
 
     // The folder Kestrelpoint-Portable\kestrelpoint, where the logs go.
