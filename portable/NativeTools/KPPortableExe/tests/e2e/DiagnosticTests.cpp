@@ -108,12 +108,7 @@ LaunchOutcome RunDiagnostic(const PortableFolder& folder,
                             std::function<void(const SeenMessageBox&)> onBox = nullptr,
                             const std::string& commandTail = "")
 {
-    LaunchRequest request;
-    request.executable = LauncherPath(DIAGNOSTIC.c_str());
-    request.commandTail = commandTail;
-    request.currentDirectory = folder.Path();
-    request.onBox = std::move(onBox);
-    return LaunchAndWatch(request);
+    return LaunchIn(DIAGNOSTIC, folder.Path(), commandTail, std::move(onBox));
 }
 
 // The stand-in Java runtime as java\bin\java.exe and the default
@@ -152,15 +147,6 @@ std::string RunRecord(const PortableFolder& folder, const std::string& pid)
         record += piece;
     }
     return record;
-}
-
-std::string JoinLines(const std::vector<std::string>& entries)
-{
-    std::string joined;
-    for (const std::string& entry : entries) {
-        joined += entry + "\r\n";
-    }
-    return joined;
 }
 
 // The log entries up to the notice.
@@ -287,7 +273,7 @@ TEST(FirstRun, CreatesTheFolderCapturesTheOutputAndEndsAfterJava)
     EXPECT_TRUE(folder.IsDirectory(DATA_FOLDER));
     std::vector<std::string> log = EntriesUpToProcessCreation(folder);
     log.push_back("process created");
-    EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)), JoinLines(log));
+    EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)), JoinEntries(log));
     EXPECT_EQ(ReadTheCaptureFile(folder), RunRecord(folder, pid));
 
     EXPECT_EQ(RecordField(record, "commandLine"), JavaCommandLine(folder));
@@ -428,7 +414,7 @@ TEST(Notice, NothingHappensUntilItIsDismissed)
     EXPECT_FALSE(javaWhileUp);
     // The log only grows, and it began with these entries: so while the
     // notice was up it held them and nothing more.
-    const std::string beforeNotice = JoinLines(EntriesBeforeNotice());
+    const std::string beforeNotice = JoinEntries(EntriesBeforeNotice());
     EXPECT_EQ(logSizeWhileUp, beforeNotice.size());
     EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)).substr(0, beforeNotice.size()), beforeNotice);
 }
@@ -443,7 +429,7 @@ TEST(MissingJavaRuntime, LeavesTheRecordHeadAndEndsWithExitCodeOne)
     EXPECT_EQ(DescribeSeen(outcome), DescribeAll({Box::Notice, Box::CannotStart}, folder));
     EXPECT_EQ(ReadTheCaptureFile(folder), RecordHead(folder));
     EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)),
-              JoinLines(EntriesUpToProcessCreation(folder)));
+              JoinEntries(EntriesUpToProcessCreation(folder)));
 }
 
 // A capture file that cannot be opened is logged as such, gets no record,
@@ -465,7 +451,7 @@ TEST(CaptureFileNotOpened, IsLoggedAndJavaWritesToItsOwnConsole)
     std::vector<std::string> log = EntriesUpToProcessCreation(folder);
     *std::find(log.begin(), log.end(), "file created!") = "file not created!";
     log.push_back("process created");
-    EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)), JoinLines(log));
+    EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)), JoinEntries(log));
     EXPECT_TRUE(folder.IsDirectory(blocker));
     EXPECT_EQ(folder.EntriesOf(blocker), std::vector<std::string>{});
     ExpectJavaOnItsOwnConsole(WaitForJavaRecord(folder));

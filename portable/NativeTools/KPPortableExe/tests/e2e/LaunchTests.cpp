@@ -16,16 +16,6 @@ const std::string DEFAULT_PROPERTIES = "current\\config\\start.properties";
 const std::string DEMO_PROPERTIES = "current\\config\\start_DemoMode.properties";
 const std::string CANNOT_START = "Can't start the application!";
 
-LaunchOutcome RunIn(const std::string& deliverable, const std::string& startDirectory,
-                    const std::string& commandTail = "")
-{
-    LaunchRequest request;
-    request.executable = LauncherPath(deliverable.c_str());
-    request.commandTail = commandTail;
-    request.currentDirectory = startDirectory;
-    return LaunchAndWatch(request);
-}
-
 // The line PROD composes for a start directory without blanks.
 std::string ProdCommandLine(const std::string& startDirectory, const std::string& jvmOptions)
 {
@@ -59,7 +49,7 @@ TEST_P(StartPropertiesFile, GivesTheJavaRuntimeItsOptions)
     PortableFolder folder;
     PrepareProd(folder);
     folder.WriteStartProperties(row.fileBytes);
-    const LaunchOutcome outcome = RunIn(PROD, folder.Path());
+    const LaunchOutcome outcome = LaunchIn(PROD, folder.Path());
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.exitCode, 0u);
     EXPECT_TRUE(outcome.boxes.empty());
@@ -100,7 +90,7 @@ TEST(ProdLaunch, RunsDetachedInTheStartDirectoryAndLogsSevenLines)
     PortableFolder folder;
     PrepareProd(folder);
     folder.WriteStartProperties("-Xmx512m -Dx=1 /**");
-    const LaunchOutcome outcome = RunIn(PROD, folder.Path());
+    const LaunchOutcome outcome = LaunchIn(PROD, folder.Path());
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(0));
     const std::string record = WaitForJavaRecord(folder);
@@ -123,7 +113,7 @@ TEST(DemoLaunch, ReadsAndNamesTheDemoFileAndLogsOnItsOwn)
     PrepareProd(folder);
     folder.WriteStartProperties("-Ddefault=1 /**");
     folder.WriteStartProperties("-Ddemo=1 /**", DEMO_PROPERTIES);
-    const LaunchOutcome outcome = RunIn(DEMO, folder.Path());
+    const LaunchOutcome outcome = LaunchIn(DEMO, folder.Path());
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.exitCode, 0u);
     const std::string record = WaitForJavaRecord(folder);
@@ -144,7 +134,7 @@ TEST(AlternateFile, SuppliesTheOptionsWhileTheDefaultFileIsPassedOn)
     PrepareProd(folder);
     folder.WriteStartProperties("-Ddefault=1 /**");
     folder.WriteFile("other.properties", "-Dother=1 /**");
-    const LaunchOutcome outcome = RunIn(PROD, folder.Path(), "-c other.properties");
+    const LaunchOutcome outcome = LaunchIn(PROD, folder.Path(), "-c other.properties");
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.exitCode, 0u);
     EXPECT_EQ(RecordField(WaitForJavaRecord(folder), "commandLine"),
@@ -182,7 +172,7 @@ TEST_P(UnreachableName, IsReportedAsTypedAndNothingStarts)
                                  : GetParam().commandTail;
     const std::string shown = GetParam().shownName == "ABSOLUTE" ? folder.PathOf("my.properties")
                                                                   : GetParam().shownName;
-    const LaunchOutcome outcome = RunIn(PROD, folder.Path(), tail);
+    const LaunchOutcome outcome = LaunchIn(PROD, folder.Path(), tail);
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.exitCode, EXIT_CODE_NOTHING_TO_LAUNCH);
     ASSERT_EQ(outcome.boxes.size(), 1u);
@@ -209,7 +199,7 @@ TEST(StartDirectoryWithBlank, StartsTheFoldersOwnJavaNotAProgramAtTheBlank)
     outer.WriteFile(startDirectory + "\\current\\config\\start.properties", "-Xmx1g /**");
     outer.MakeDirectory(startDirectory + "\\Kestrelpoint-Portable\\kestrelpoint");
     outer.InstallJavaAt(startDirectory + "\\java\\bin\\javaw.exe");
-    const LaunchOutcome outcome = RunIn(PROD, outer.PathOf(startDirectory));
+    const LaunchOutcome outcome = LaunchIn(PROD, outer.PathOf(startDirectory));
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.exitCode, 0u);
     const std::string record = WaitForJavaRecord(outer, startDirectory + "\\java\\bin");
@@ -224,7 +214,7 @@ TEST(MissingJavaRuntime, IsReportedAndEndsWithExitCodeOne)
     PortableFolder folder;
     folder.MakeDataFolder();
     folder.WriteStartProperties("-Xmx1g /**");
-    const LaunchOutcome outcome = RunIn(PROD, folder.Path());
+    const LaunchOutcome outcome = LaunchIn(PROD, folder.Path());
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(EXIT_CODE_LAUNCH_FAILED));
     ASSERT_EQ(outcome.boxes.size(), 1u);
@@ -264,7 +254,7 @@ TEST(CommandLimit, TheLongestLineStartsAndOneCharMoreIsRefused)
         PrepareProd(folder);
         const size_t filling = LONGEST_LINE - ProdCommandLine(folder.Path(), "").size() - 1;
         folder.WriteStartProperties(OptionOfLength(filling + extra) + " /**");
-        const LaunchOutcome outcome = RunIn(PROD, folder.Path());
+        const LaunchOutcome outcome = LaunchIn(PROD, folder.Path());
         if (extra == 0) {
             ASSERT_TRUE(outcome.ended);
             EXPECT_EQ(outcome.exitCode, 0u);
@@ -282,7 +272,7 @@ TEST_P(OverlongOptions, AreRefusedWithoutStartingJava)
     PortableFolder folder;
     PrepareProd(folder);
     folder.WriteStartProperties(OptionOfLength(GetParam()) + " -Xmx1g /**");
-    ExpectRefused(RunIn(PROD, folder.Path()), folder);
+    ExpectRefused(LaunchIn(PROD, folder.Path()), folder);
 }
 
 // 8047 chars fill the options buffer without their blank; 100000 is far over.

@@ -119,6 +119,18 @@ LaunchOutcome LaunchAndWatch(const LaunchRequest& request)
     return outcome;
 }
 
+LaunchOutcome LaunchIn(const std::string& deliverableName, const std::string& startDirectory,
+                       const std::string& commandTail,
+                       std::function<void(const SeenMessageBox&)> onBox)
+{
+    LaunchRequest request;
+    request.executable = LauncherPath(deliverableName.c_str());
+    request.commandTail = commandTail;
+    request.currentDirectory = startDirectory;
+    request.onBox = std::move(onBox);
+    return LaunchAndWatch(request);
+}
+
 std::string BuildOutputDirectory()
 {
     char path[MAX_PATH] = {};

@@ -35,6 +35,12 @@ struct LaunchRequest {
 
 LaunchOutcome LaunchAndWatch(const LaunchRequest& request);
 
+// Starts a deliverable by name in startDirectory with the usual command line:
+// the quoted executable path, a blank and the tail.
+LaunchOutcome LaunchIn(const std::string& deliverableName, const std::string& startDirectory,
+                       const std::string& commandTail = "",
+                       std::function<void(const SeenMessageBox&)> onBox = nullptr);
+
 // The folder of the test program, where the build puts the launchers and
 // the stand-in Java runtime too.
 std::string BuildOutputDirectory();

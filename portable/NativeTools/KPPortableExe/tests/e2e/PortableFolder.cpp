@@ -158,7 +158,7 @@ std::string LogPathOf(const std::string& deliverableName)
     return "Kestrelpoint-Portable\\kestrelpoint\\" + deliverableName + ".log";
 }
 
-std::string JoinEntries(const std::initializer_list<std::string>& entries)
+std::string JoinEntries(const std::vector<std::string>& entries)
 {
     std::string joined;
     for (const std::string& entry : entries) {

@@ -50,7 +50,7 @@ private:
 std::string LogPathOf(const std::string& deliverableName);
 
 // The bytes a log holds for these entries, each ended by CR LF.
-std::string JoinEntries(const std::initializer_list<std::string>& entries);
+std::string JoinEntries(const std::vector<std::string>& entries);
 
 // The stand-in Java runtime's record (received.txt in the folder of the
 // started java executable, relative to the portable folder), once its first

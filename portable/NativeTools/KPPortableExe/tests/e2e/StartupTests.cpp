@@ -17,13 +17,9 @@ const std::string DIAGNOSTIC = "Kestrelpoint-Portable-DiagnosticMode";
 const std::string DEFAULT_PROPERTIES = "current\\config\\start.properties";
 
 LaunchOutcome RunVariant(const std::string& deliverable, const PortableFolder& folder,
-                  const std::string& commandTail = "")
+                         const std::string& commandTail = "")
 {
-    LaunchRequest request;
-    request.executable = LauncherPath(deliverable.c_str());
-    request.commandTail = commandTail;
-    request.currentDirectory = folder.Path();
-    return LaunchAndWatch(request);
+    return LaunchIn(deliverable, folder.Path(), commandTail);
 }
 
 // The English box for a start-properties file that cannot be opened.
@@ -36,13 +32,9 @@ std::string FileNotFound(const std::string& name)
 std::string LogOfMissingFile(const std::vector<std::string>& tailEntries,
                              const std::string& relativeName)
 {
-    std::string log = JoinEntries({"Starting ...", "check for params"});
-    for (const std::string& entry : tailEntries) {
-        log += entry + "\r\n";
-    }
-    log += JoinEntries({"try to load the properties", "load property file", relativeName,
+    return JoinEntries({"Starting ...", "check for params"}) + JoinEntries(tailEntries) +
+           JoinEntries({"try to load the properties", "load property file", relativeName,
                         FileNotFound(relativeName)});
-    return log;
 }
 
 TEST(LaunchLog, MissingStartPropertiesEndsTheLogWithTheMessageAndShowsIt)
@@ -213,11 +205,8 @@ TEST_P(ExecutableName, IsSkippedByTheStartUpRule)
     request.currentDirectory = folder.Path();
     ASSERT_TRUE(LaunchAndWatch(request).ended);
     const std::string log = folder.ReadFile(LogPathOf(PROD));
-    std::string expected = JoinEntries({"Starting ...", "check for params"});
-    for (const std::string& entry : row.entries) {
-        expected += entry + "\r\n";
-    }
-    expected += "try to load the properties\r\n";
+    const std::string expected = JoinEntries({"Starting ...", "check for params"}) +
+                                 JoinEntries(row.entries) + "try to load the properties\r\n";
     EXPECT_EQ(log.substr(0, expected.size()), expected);
 }
 
