@@ -32,30 +32,40 @@ void MakeParents(const std::string& path)
     }
 }
 
-// Removes a folder with everything in it; read-only entries left by a test
-// must not keep it alive.
-void RemoveTree(const std::string& path)
+std::wstring Widened(const std::string& text)
 {
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
+// Removes a folder with everything in it; read-only entries left by a test
+// must not keep it alive. Tests make paths longer than MAX_PATH, which only
+// the wide functions reach, through the extended-length prefix.
+void RemoveTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") {
                 continue;
             }
-            const std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring child = path + L"\\" + name;
+            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
             } else {
-                DeleteFileA(child.c_str());
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(search, &entry));
+        } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(path.c_str());
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
@@ -73,7 +83,7 @@ PortableFolder::PortableFolder(const std::string& name, std::size_t pathLength)
 
 PortableFolder::~PortableFolder()
 {
-    RemoveTree(path_);
+    RemoveTree(L"\\\\?\\" + Widened(path_));
 }
 
 void PortableFolder::WriteFile(const std::string& relative, const std::string& bytes) const
