@@ -55,8 +55,8 @@ void ScanCommandTail(const char* commandTail)
             ++position;
         } else {
             // A rest longer than the buffer is cut. That cannot redirect the
-            // reader to another file: the full name already fills the buffer,
-            // so no path can be formed from it.
+            // reader to another file: its path is joined in a buffer of the
+            // same size, which a name that fills this one always overflows.
             CopyTextCut(launcherState.propertyArgument, sizeof launcherState.propertyArgument,
                         position);
             WriteLogEntry("extract property");

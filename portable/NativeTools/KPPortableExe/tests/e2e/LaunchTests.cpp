@@ -149,8 +149,8 @@ TEST(AlternateFile, SuppliesTheOptionsWhileTheDefaultFileIsPassedOn)
 // Names given with -c that do not reach a file: each is reported as typed.
 struct UnreachableNameCase {
     const char* name;
-    std::string commandTail;
-    std::string shownName;
+    std::string typedName;  // what follows "-c "
+    bool absolute;          // typedName is prefixed with the start directory
 };
 
 void PrintTo(const UnreachableNameCase& row, std::ostream* out)
@@ -167,27 +167,23 @@ TEST_P(UnreachableName, IsReportedAsTypedAndNothingStarts)
     folder.WriteStartProperties("-Ddefault=1 /**");
     folder.WriteFile("my.properties", "-Dmine=1 /**");
     // An absolute name is joined to the start directory like any other.
-    const std::string tail = GetParam().commandTail == "ABSOLUTE"
-                                 ? "-c " + folder.PathOf("my.properties")
-                                 : GetParam().commandTail;
-    const std::string shown = GetParam().shownName == "ABSOLUTE" ? folder.PathOf("my.properties")
-                                                                  : GetParam().shownName;
-    const LaunchOutcome outcome = LaunchIn(PROD, folder.Path(), tail);
+    const std::string typed =
+        GetParam().absolute ? folder.PathOf(GetParam().typedName) : GetParam().typedName;
+    const LaunchOutcome outcome = LaunchIn(PROD, folder.Path(), "-c " + typed);
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.exitCode, EXIT_CODE_NOTHING_TO_LAUNCH);
     ASSERT_EQ(outcome.boxes.size(), 1u);
-    EXPECT_EQ(outcome.boxes[0].text, "Could not find file '" + shown + "'!");
+    EXPECT_EQ(outcome.boxes[0].text, "Could not find file '" + typed + "'!");
     EXPECT_FALSE(folder.Exists("java\\bin\\received.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, UnreachableName,
-    testing::Values(UnreachableNameCase{"Empty", "-c", ""},
-                    UnreachableNameCase{"Quoted", "-c \"my.properties\"", "\"my.properties\""},
-                    UnreachableNameCase{"DriveLetter", "ABSOLUTE", "ABSOLUTE"},
-                    UnreachableNameCase{"Directory", "-c current", "current"},
-                    UnreachableNameCase{"PathTooLongToOpen", "-c " + std::string(300, 'p'),
-                                        std::string(300, 'p')}));
+    testing::Values(UnreachableNameCase{"Empty", "", false},
+                    UnreachableNameCase{"Quoted", "\"my.properties\"", false},
+                    UnreachableNameCase{"DriveLetter", "my.properties", true},
+                    UnreachableNameCase{"Directory", "current", false},
+                    UnreachableNameCase{"PathTooLongToOpen", std::string(300, 'p'), false}));
 
 // An unquoted path with a blank would start C:\...\My.exe, a program planted
 // at the first blank, instead of the folder's own Java runtime.
