@@ -3,6 +3,7 @@
 # (CMakeLists.txt beside this file) and the natively built fuzzers
 # (tests/fuzz).
 set(KP_PURE_LOGIC_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CommandTail.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JavaCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JvmOptions.cpp
