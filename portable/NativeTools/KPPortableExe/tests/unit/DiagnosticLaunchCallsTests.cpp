@@ -105,7 +105,7 @@ private:
 
 using DiagnosticLaunch = StartFolder;
 
-TEST_F(DiagnosticLaunch, ShowsTheNoticeAsInformationBeforeJavaStarts)
+TEST_F(DiagnosticLaunch, ShowsTheNoticeInAnInformationBox)
 {
     char command[] = "C:\\KP\\java\\bin\\java.exe  -propertyfile current\\config\\start.properties";
     EXPECT_TRUE(ExecuteDiagnosticCommand(Folder().c_str(), command));
