@@ -19,7 +19,7 @@ bin=build/Release_DE/bin
 out=build/bench
 launchers="Kestrelpoint-Portable Kestrelpoint-Portable-Demo Kestrelpoint-Portable-DiagnosticMode"
 
-for name in $launchers standin-java; do
+for name in $launchers standin-java startup-baseline; do
     if [ ! -f "$bin/$name.exe" ]; then
         cmake --preset Release_DE >/dev/null
         cmake --build build/Release_DE -j"$(nproc)"
@@ -28,9 +28,6 @@ for name in $launchers standin-java; do
 done
 
 mkdir -p "$out"
-# Built like the launchers: static, optimised for size, a GUI program.
-i686-w64-mingw32-g++-posix -std=c++17 -Os -s -static -mwindows -Wall -Wextra \
-    -o "$out/baseline.exe" bench/Baseline.cpp
 i686-w64-mingw32-g++-posix -std=c++17 -O2 -static -Wall -Wextra \
     -o "$out/startup-timer.exe" bench/StartupTimer.cpp -lpsapi
 
@@ -42,7 +39,8 @@ mkdir -p "$folder/java/bin" "$folder/current/config" "$folder/Kestrelpoint-Porta
 cp "$bin/standin-java.exe" "$folder/java/bin/javaw.exe"
 printf -- '-Xms64m -Xmx512m\r\n\t-Dfile.encoding=UTF-8 -Dkp.bench=1\r\n/**\r\napplication.title=Benchmark\r\n' \
     >"$folder/current/config/start.properties"
-cp "$bin/Kestrelpoint-Portable.exe" "$out/baseline.exe" "$folder/"
+cp "$bin/Kestrelpoint-Portable.exe" "$folder/"
+cp "$bin/startup-baseline.exe" "$folder/baseline.exe"
 
 echo "== Sizes (target at most 65536 bytes each, icons included) =="
 for name in $launchers; do

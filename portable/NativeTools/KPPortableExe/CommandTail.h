@@ -2,6 +2,8 @@
 // for the -c option and the start-properties file name.
 #pragma once
 
+#include <cstddef>
+
 // Tells whether a byte is the lead byte of a double-byte character of the
 // system code page.
 using LeadByteTest = bool (*)(unsigned char byte);
@@ -12,7 +14,16 @@ using LeadByteTest = bool (*)(unsigned char byte);
 // toggles quoting, and a lead byte takes the byte after it along.
 const char* SkipExecutableName(const char* commandLine, LeadByteTest isLeadByte);
 
-// Scans the tail: each "-c" sets launcherState.alternateFileRequested, and the
-// rest after the options goes to launcherState.propertyArgument. Logs what it
-// finds.
-void ScanCommandTail(const char* commandTail);
+// What a scan of the command tail found.
+struct CommandTailScan {
+    int alternateFileOptions;  // how many -c options stand before the argument
+    bool argumentFound;        // a rest followed the options
+    // The rest did not fit the argument buffer and was cut. A cut name must
+    // never be read as a file name: it could name another, existing file.
+    bool argumentCut;
+};
+
+// Scans the tail: options are "-" and one char, blanks separate them, and
+// the rest after them is the argument, copied into argument (as much as fits).
+CommandTailScan ScanCommandTailText(const char* commandTail, char* argument,
+                                    std::size_t capacity);

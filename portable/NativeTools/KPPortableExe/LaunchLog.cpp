@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "LauncherState.h"
+#include "SystemCalls.h"
 
 namespace {
 
@@ -16,18 +17,14 @@ bool IsLogOpen()
 void WriteBytes(const char* bytes, DWORD count)
 {
     DWORD written = 0;
-    WriteFile(launcherState.logFile, bytes, count, &written, nullptr);
+    system_call::WriteFile(launcherState.logFile, bytes, count, &written);
 }
 
 }  // namespace
 
 void OpenLaunchLog(const char* startDirectory)
 {
-    if (!ComposeLogPath(launcherState.logPath, sizeof launcherState.logPath, ACTIVE_PROFILE,
-                        startDirectory)) {
-        launcherState.logFile = INVALID_HANDLE_VALUE;
-        return;
-    }
+    ComposeLogPath(launcherState.logPath, ACTIVE_PROFILE, startDirectory);
     // Shared for writing only, so no one reads a half-written log or deletes
     // it under the launcher; not inheritable, so the Java process never holds it.
     launcherState.logFile = CreateFileA(launcherState.logPath, GENERIC_WRITE, FILE_SHARE_WRITE,

@@ -4,45 +4,15 @@
 
 #include "TextBuffer.h"
 
-bool AppendPathPart(char* path, std::size_t capacity, const char* name)
-{
-    const std::size_t used = std::strlen(path);
-    if (AppendText(path, capacity, "\\") && AppendText(path, capacity, name)) {
-        return true;
-    }
-    path[used] = '\0';
-    return false;
-}
-
-bool ComposeOuterDirectory(char* path, std::size_t capacity, const VariantProfile& profile,
-                           const char* startDirectory)
-{
-    return CopyText(path, capacity, startDirectory) &&
-           AppendPathPart(path, capacity, profile.productDirectoryName);
-}
-
-bool ComposeDataDirectory(char* path, std::size_t capacity, const VariantProfile& profile,
-                          const char* startDirectory)
-{
-    return ComposeOuterDirectory(path, capacity, profile, startDirectory) &&
-           AppendPathPart(path, capacity, profile.dataDirectoryName);
-}
-
-bool ComposeLogPath(char* path, std::size_t capacity, const VariantProfile& profile,
-                    const char* startDirectory)
-{
-    return ComposeDataDirectory(path, capacity, profile, startDirectory) &&
-           AppendPathPart(path, capacity, profile.logFileName);
-}
-
-bool ComposeDiagnosticLogBase(char* path, std::size_t capacity, const VariantProfile& profile,
-                              const char* startDirectory)
-{
-    return ComposeDataDirectory(path, capacity, profile, startDirectory) &&
-           AppendPathPart(path, capacity, profile.diagnosticLogName);
-}
-
 namespace {
+
+// The rows' names always fit (MAX_APPENDED_NAME_LENGTH); the bound keeps a
+// start directory longer than promised from writing past the buffer.
+void JoinPathPart(JoinedPath& path, const char* name)
+{
+    AppendTextCut(path, sizeof path, "\\");
+    AppendTextCut(path, sizeof path, name);
+}
 
 // The digits of an unsigned number, and its terminator.
 constexpr std::size_t DECIMAL_TEXT_SIZE = 11;
@@ -64,26 +34,60 @@ void FormatDecimal(char (&text)[DECIMAL_TEXT_SIZE], unsigned number)
     text[count] = '\0';
 }
 
-bool AppendDecimal(char* path, std::size_t capacity, unsigned number)
+void AppendDecimal(JoinedPath& path, unsigned number)
 {
     char text[DECIMAL_TEXT_SIZE];
     FormatDecimal(text, number);
-    return AppendText(path, capacity, text);
+    AppendTextCut(path, sizeof path, text);
 }
 
 }  // namespace
 
-bool AppendCaptureDate(char* path, std::size_t capacity, unsigned year, unsigned month,
-                       unsigned day)
+bool AppendPathPart(char* path, std::size_t capacity, const char* name)
 {
     const std::size_t used = std::strlen(path);
-    if (AppendDecimal(path, capacity, year) && AppendText(path, capacity, "-") &&
-        AppendDecimal(path, capacity, month) && AppendText(path, capacity, "-") &&
-        AppendDecimal(path, capacity, day)) {
+    if (AppendText(path, capacity, "\\") && AppendText(path, capacity, name)) {
         return true;
     }
     path[used] = '\0';
     return false;
+}
+
+void ComposeOuterDirectory(JoinedPath& path, const VariantProfile& profile,
+                           const char* startDirectory)
+{
+    CopyTextCut(path, sizeof path, startDirectory);
+    JoinPathPart(path, profile.productDirectoryName);
+}
+
+void ComposeDataDirectory(JoinedPath& path, const VariantProfile& profile,
+                          const char* startDirectory)
+{
+    ComposeOuterDirectory(path, profile, startDirectory);
+    JoinPathPart(path, profile.dataDirectoryName);
+}
+
+void ComposeLogPath(JoinedPath& path, const VariantProfile& profile, const char* startDirectory)
+{
+    ComposeDataDirectory(path, profile, startDirectory);
+    JoinPathPart(path, profile.logFileName);
+}
+
+void ComposeDiagnosticLogBase(JoinedPath& path, const VariantProfile& profile,
+                              const char* startDirectory)
+{
+    ComposeDataDirectory(path, profile, startDirectory);
+    JoinPathPart(path, profile.diagnosticLogName);
+}
+
+void AppendCaptureDate(JoinedPath& path, std::uint16_t year, std::uint16_t month,
+                       std::uint16_t day)
+{
+    AppendDecimal(path, year);
+    AppendTextCut(path, sizeof path, "-");
+    AppendDecimal(path, month);
+    AppendTextCut(path, sizeof path, "-");
+    AppendDecimal(path, day);
 }
 
 bool ComposePropertiesPath(char* path, std::size_t capacity, const char* startDirectory,

@@ -1,36 +1,16 @@
 #include "MessageBoxes.h"
 
-#include <windows.h>
+#include "SystemCalls.h"
 
-#include "VariantProfile.h"
-
-namespace {
-
-using MessageBoxFunction = decltype(&MessageBoxA);
-
-// USER32 is loaded only when a box is shown: a run that shows none, the
-// usual one, starts Java without paying for the window system's set-up.
-void ShowBox(const char* text, const char* caption, UINT iconStyle)
+void ShowMessageBox(MessageId id, const char* text)
 {
-    const HMODULE user32 = LoadLibraryA("user32.dll");
-    if (user32 == nullptr) {
-        return;
-    }
-    const auto showMessageBox = reinterpret_cast<MessageBoxFunction>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "MessageBoxA")));
-    if (showMessageBox != nullptr) {
-        showMessageBox(nullptr, text, caption, MB_OK | iconStyle);
-    }
+    const bool notice = id == MSG_DIAGNOSTIC_NOTICE;
+    const char* const caption = ACTIVE_MESSAGES[notice ? CAPTION_INFORMATION : CAPTION_ERROR].head;
+    const UINT icon = notice ? MB_ICONINFORMATION : MB_ICONERROR;
+    system_call::MessageBoxA(nullptr, text, caption, MB_OK | icon);
 }
 
-}  // namespace
-
-void ShowErrorBox(const char* text)
+void ShowMessageBox(MessageId id)
 {
-    ShowBox(text, ACTIVE_MESSAGES.captionError, MB_ICONERROR);
-}
-
-void ShowInformationBox(const char* text)
-{
-    ShowBox(text, ACTIVE_MESSAGES.captionInformation, MB_ICONINFORMATION);
+    ShowMessageBox(id, ACTIVE_MESSAGES[id].head);
 }

@@ -2,8 +2,12 @@
 // with the OK button alone. Their answer is never examined.
 #pragma once
 
-// A failure: caption CAPTION_ERROR and the error icon.
-void ShowErrorBox(const char* text);
+#include "VariantProfile.h"
 
-// The diagnostic notice: caption CAPTION_INFORMATION and the information icon.
-void ShowInformationBox(const char* text);
+// Shows text as the message id: MSG_DIAGNOSTIC_NOTICE under
+// CAPTION_INFORMATION with the information icon, every other message, a
+// failure, under CAPTION_ERROR with the error icon.
+void ShowMessageBox(MessageId id, const char* text);
+
+// Shows the message's own text from the catalogue.
+void ShowMessageBox(MessageId id);

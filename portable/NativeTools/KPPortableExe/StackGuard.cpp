@@ -3,6 +3,8 @@
 // start, which loads a cryptographic provider and costs the launcher more
 // time than all of its own work. Like the security cookie of the platform's
 // own compiler, this guard mixes values that differ with every start.
+#include "StackGuard.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -19,13 +21,9 @@ std::uintptr_t __stack_chk_guard;
     __builtin_unreachable();
 }
 
-}  // extern "C"
-
-namespace {
-
-// Runs from the C runtime's start-up, before WinMain and so before any
-// protected function has a frame on the stack; it has none itself.
-__attribute__((constructor, no_stack_protector)) void SeedStackGuard()
+// Unprotected itself: it changes the guard that a frame of its own would be
+// checked against.
+__attribute__((no_stack_protector)) void SeedStackGuard()
 {
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
@@ -39,4 +37,4 @@ __attribute__((constructor, no_stack_protector)) void SeedStackGuard()
     __stack_chk_guard = guard != 0 ? guard : ~guard;
 }
 
-}  // namespace
+}  // extern "C"

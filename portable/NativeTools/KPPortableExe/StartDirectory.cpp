@@ -10,7 +10,7 @@ bool GetStartDirectory(char (&startDirectory)[PATH_BUFFER_SIZE])
     startDirectory[PATH_BUFFER_SIZE - 1] = '\0';
     if (!IsUsableStartDirectoryLength(length)) {
         startDirectory[0] = '\0';
-        ShowErrorBox(ACTIVE_MESSAGES.noStartDirectory);
+        ShowMessageBox(MSG_NO_START_DIRECTORY);
         return false;
     }
     return true;

@@ -11,6 +11,8 @@
 
 namespace {
 
+enum class PropertiesOutcome { Loaded, NotFound, TooLong };
+
 int ReadFileByte(void* file)
 {
     const int byte = std::getc(static_cast<std::FILE*>(file));
@@ -34,12 +36,30 @@ std::FILE* OpenPropertiesFile(const char* startDirectory, const char* relativeNa
     return std::fopen(path, "rt");
 }
 
+// Reads the options of the file into launcherState.jvmOptions. A name cut
+// to fit the argument buffer is not looked for: it could name another,
+// existing file.
+PropertiesOutcome ReadPropertiesFile(const char* startDirectory, const char* relativeName,
+                                     bool nameCut)
+{
+    std::FILE* const file = nameCut ? nullptr : OpenPropertiesFile(startDirectory, relativeName);
+    if (file == nullptr) {
+        return PropertiesOutcome::NotFound;
+    }
+    const OptionsOutcome outcome = CollectJvmOptions(ReadFileByte, file, launcherState.jvmOptions,
+                                                     sizeof launcherState.jvmOptions);
+    std::fclose(file);
+    return outcome == OptionsOutcome::TooLong ? PropertiesOutcome::TooLong
+                                              : PropertiesOutcome::Loaded;
+}
+
 void ReportFileNotFound(const char* relativeName)
 {
     char message[COMMAND_BUFFER_SIZE];
-    ComposeFramedMessage(message, sizeof message, ACTIVE_MESSAGES.fileNotFound, relativeName);
+    ComposeFramedMessage(message, sizeof message, ACTIVE_MESSAGES[MSG_FILE_NOT_FOUND],
+                         relativeName);
     WriteLogEntry(message);
-    ShowErrorBox(message);
+    ShowMessageBox(MSG_FILE_NOT_FOUND, message);
 }
 
 }  // namespace
@@ -50,14 +70,12 @@ void LoadStartProperties(const char* startDirectory)
     WriteLogEntry("load property file");
     WriteLogEntry(relativeName);
 
-    std::FILE* const file = OpenPropertiesFile(startDirectory, relativeName);
-    if (file == nullptr) {
+    const bool nameCut = launcherState.alternateFileRequested && launcherState.propertyArgumentCut;
+    const PropertiesOutcome outcome = ReadPropertiesFile(startDirectory, relativeName, nameCut);
+    if (outcome == PropertiesOutcome::NotFound) {
         ReportFileNotFound(relativeName);
         return;
     }
     launcherState.propertiesLoaded = 1;
-    const OptionsOutcome outcome = CollectJvmOptions(ReadFileByte, file, launcherState.jvmOptions,
-                                                     sizeof launcherState.jvmOptions);
-    launcherState.jvmOptionsTooLong = outcome == OptionsOutcome::TooLong;
-    std::fclose(file);
+    launcherState.jvmOptionsTooLong = outcome == PropertiesOutcome::TooLong;
 }

@@ -12,6 +12,13 @@
 
 namespace {
 
+void LogAlternateFileOptions(int count)
+{
+    for (int option = 0; option < count; ++option) {
+        WriteLogEntry("load another property file");
+    }
+}
+
 // Composes the Java command line and starts it; false when the options or
 // the line cannot be held whole (a cut command is never started) or when
 // the process was not created.
@@ -23,12 +30,26 @@ bool LaunchJava(const char* startDirectory)
                             launcherState.jvmOptions)) {
         return false;
     }
-    return ACTIVE_PROFILE.capturesJavaOutput
+    return ACTIVE_PROFILE.capturesJavaOutput()
                ? ExecuteDiagnosticCommand(startDirectory, javaCommand)
                : ExecuteCommand(javaCommand);
 }
 
 }  // namespace
+
+void ScanCommandTail(const char* commandTail)
+{
+    const CommandTailScan scan =
+        ScanCommandTailText(commandTail, launcherState.propertyArgument,
+                            sizeof launcherState.propertyArgument);
+    launcherState.alternateFileRequested = scan.alternateFileOptions > 0;
+    launcherState.propertyArgumentCut = scan.argumentCut;
+    LogAlternateFileOptions(scan.alternateFileOptions);
+    if (scan.argumentFound) {
+        WriteLogEntry("extract property");
+        WriteLogEntry(launcherState.propertyArgument);
+    }
+}
 
 int RunLauncher(const char* commandTail)
 {
@@ -38,7 +59,7 @@ int RunLauncher(const char* commandTail)
     if (!GetStartDirectory(startDirectory)) {
         return EXIT_NOTHING_TO_LAUNCH;
     }
-    if (ACTIVE_PROFILE.createsLogDirectories) {
+    if (ACTIVE_PROFILE.createsLogDirectories()) {
         PrepareLogDirectories(startDirectory);
     }
     OpenLaunchLog(startDirectory);
@@ -53,7 +74,7 @@ int RunLauncher(const char* commandTail)
     }
     const bool launched = LaunchJava(startDirectory);
     if (!launched) {
-        ShowErrorBox(ACTIVE_MESSAGES.cannotStart);
+        ShowMessageBox(MSG_CANNOT_START);
     }
     CloseLaunchLog();
     return launched ? EXIT_JAVA_STARTED : EXIT_LAUNCH_FAILED;

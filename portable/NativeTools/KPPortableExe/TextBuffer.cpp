@@ -21,25 +21,40 @@ bool CopyText(char* buffer, std::size_t capacity, const char* text)
 
 void CopyTextCut(char* buffer, std::size_t capacity, const char* text)
 {
-    const std::size_t length = strnlen(text, capacity - 1);
+    const std::size_t length = BoundedLength(text, capacity - 1);
     std::memcpy(buffer, text, length);
     buffer[length] = '\0';
 }
 
-void ComposeFramedMessage(char* buffer, std::size_t capacity, const FramedMessage& message,
+void AppendTextCut(char* buffer, std::size_t capacity, const char* text)
+{
+    const std::size_t used = std::strlen(buffer);
+    CopyTextCut(buffer + used, capacity - used, text);
+}
+
+void ComposeFramedMessage(char* buffer, std::size_t capacity, const CatalogueEntry& message,
                           const char* item)
 {
-    const std::size_t frameLength = std::strlen(message.prefix) + std::strlen(message.suffix);
-    CopyTextCut(buffer, capacity, message.prefix);
+    const std::size_t frameLength = std::strlen(message.head) + std::strlen(message.tail);
+    CopyTextCut(buffer, capacity, message.head);
     if (frameLength >= capacity) {
         return;
     }
     const std::size_t used = std::strlen(buffer);
     CopyTextCut(buffer + used, capacity - frameLength, item);
-    AppendText(buffer, capacity, message.suffix);
+    AppendText(buffer, capacity, message.tail);
 }
 
 bool ContainsBlankOrTab(const char* text)
 {
     return std::strpbrk(text, " \t") != nullptr;
+}
+
+std::size_t BoundedLength(const char* text, std::size_t limit)
+{
+    std::size_t length = 0;
+    while (length < limit && text[length] != '\0') {
+        ++length;
+    }
+    return length;
 }

@@ -17,9 +17,17 @@ bool CopyText(char* buffer, std::size_t capacity, const char* text);
 // Copies as much of text as fits, cutting the end off.
 void CopyTextCut(char* buffer, std::size_t capacity, const char* text);
 
-// Joins prefix, item and suffix. When the three do not fit, the item is cut so
-// that the message keeps its prefix and suffix.
-void ComposeFramedMessage(char* buffer, std::size_t capacity, const FramedMessage& message,
+// Appends as much of text as fits, cutting the end off.
+void AppendTextCut(char* buffer, std::size_t capacity, const char* text);
+
+// Joins the message's head, item and tail. When the three do not fit, the
+// item is cut so that the message keeps its head and tail.
+void ComposeFramedMessage(char* buffer, std::size_t capacity, const CatalogueEntry& message,
                           const char* item);
 
 bool ContainsBlankOrTab(const char* text);
+
+// The length of text, or limit when it has no terminator before limit chars;
+// never reads past them. (The C library's strnlen would bring the toolchain's
+// own copy and its unwind table into the launchers.)
+std::size_t BoundedLength(const char* text, std::size_t limit);

@@ -1,5 +1,6 @@
-// Everything that tells the three deliverables apart, gathered in one record.
-// Each executable links exactly one row through its own ActiveProfile.cpp.
+// Everything that tells the three deliverables apart, gathered in one record,
+// and the message catalogue. Each executable links exactly one row and the
+// catalogue of its language through its own ActiveProfile.cpp.
 #pragma once
 
 #include <cstddef>
@@ -21,27 +22,49 @@ struct VariantProfile {
     const char* logFileName;
     const char* diagnosticLogName;  // null outside DiagnosticMode
     TextLanguage textLanguage;
-    bool createsLogDirectories;
-    bool showsDiagnosticNotice;
-    bool capturesJavaOutput;
+    // DiagnosticMode's behaviours come together or not at all: it prepares
+    // the log directories, shows its notice and captures Java's output.
+    bool diagnosticMode;
     std::uint32_t creationFlags;
+
+    // The log directories are prepared before the log is opened and again
+    // at the launch.
+    constexpr bool createsLogDirectories() const { return diagnosticMode; }
+    // MSG_DIAGNOSTIC_NOTICE is shown before the Java process is created.
+    constexpr bool showsDiagnosticNotice() const { return diagnosticMode; }
+    // The launch goes through ExecuteDiagnosticCommand instead of
+    // ExecuteCommand.
+    constexpr bool capturesJavaOutput() const { return diagnosticMode; }
 };
 
-// A message shown as prefix, item and suffix joined without anything between.
-struct FramedMessage {
-    const char* prefix;
-    const char* suffix;
+// The ids of the message catalogue: the texts of the message boxes and the
+// captions they are shown under.
+enum MessageId : unsigned char {
+    MSG_NO_START_DIRECTORY,
+    MSG_FILE_NOT_FOUND,
+    MSG_CANNOT_START,
+    MSG_DIRECTORY_NOT_CREATED,
+    MSG_DIAGNOSTIC_NOTICE,
+    CAPTION_ERROR,
+    CAPTION_INFORMATION,
+    MESSAGE_ID_COUNT
 };
 
-// The texts of one language; a text a variant never shows is null.
+// One text of a catalogue. A message that names an item (a file, a folder)
+// is its head, the item and its tail joined without anything between; any
+// other text is its head alone. A text the language's variants never show
+// is null.
+struct CatalogueEntry {
+    MessageId id;
+    const char* head;
+    const char* tail;  // null when the text names no item
+};
+
+// The texts of one language, indexed by their ids.
 struct MessageCatalogue {
-    const char* noStartDirectory;
-    FramedMessage fileNotFound;
-    const char* cannotStart;
-    FramedMessage directoryNotCreated;
-    const char* diagnosticNotice;
-    const char* captionError;
-    const char* captionInformation;
+    CatalogueEntry entries[MESSAGE_ID_COUNT];
+
+    constexpr const CatalogueEntry& operator[](MessageId id) const { return entries[id]; }
 };
 
 // The row and the texts of the deliverable being built.

@@ -1,21 +1,10 @@
-// The entry point of all three deliverables.
+// The owner of the run in all three deliverables, called by the entry point
+// (LauncherEntry.cpp) with the command tail.
 #include <windows.h>
 
-#include "CommandTail.h"
 #include "StartupSequence.h"
 
-namespace {
-
-bool IsSystemLeadByte(unsigned char byte)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandTail, int)
 {
-    return IsDBCSLeadByte(byte) != FALSE;
-}
-
-}  // namespace
-
-// The command tail is derived from the full command line here, by the C
-// runtime's own rule, so that double-byte file names are skipped whole.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    return RunLauncher(SkipExecutableName(GetCommandLineA(), IsSystemLeadByte));
+    return RunLauncher(commandTail);
 }

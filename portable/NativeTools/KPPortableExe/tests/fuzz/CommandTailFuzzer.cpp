@@ -9,7 +9,7 @@
 
 #include "CommandTail.h"
 #include "FuzzSupport.h"
-#include "LauncherState.h"
+#include "VariantProfile.h"
 
 namespace {
 
@@ -43,42 +43,31 @@ void CheckTailPosition(const char* commandLine, std::size_t length, const char* 
             "a tail after the name follows a separator");
 }
 
-void CheckScan(const char* tail)
+// The argument buffer is exactly as large as the launcher's, so a read or a
+// write past it is caught.
+void CheckScan(const char* tail, const char* argument, const CommandTailScan& scan)
 {
     const std::size_t tailLength = std::strlen(tail);
-    const char* const argument = launcherState.propertyArgument;
-    const std::size_t argumentLength =
-        strnlen(argument, sizeof launcherState.propertyArgument);
-    Require(argumentLength < sizeof launcherState.propertyArgument,
-            "the property argument is terminated inside its buffer");
-    Require(launcherState.alternateFileRequested == 0 ||
-                launcherState.alternateFileRequested == 1,
-            "the -c flag is 0 or 1");
-    Require((launcherState.alternateFileRequested == 1) == (logRecord.alternateFileEntries > 0),
-            "the -c flag is set exactly when -c was logged");
-    Require(logRecord.alternateFileEntries == 0 || std::strstr(tail, "-c") != nullptr,
+    const std::size_t argumentLength = strnlen(argument, COMMAND_BUFFER_SIZE);
+    Require(argumentLength < COMMAND_BUFFER_SIZE, "the argument is terminated inside its buffer");
+    Require(scan.alternateFileOptions >= 0, "the -c options are counted from 0");
+    Require(scan.alternateFileOptions == 0 || std::strstr(tail, "-c") != nullptr,
             "-c is found only where the tail holds it");
-    Require(logRecord.entryCount == logRecord.alternateFileEntries + logRecord.extractEntries +
-                                        logRecord.argumentEntries,
-            "the scan logs its findings and nothing else");
-    if (argumentLength == 0) {
-        Require(logRecord.extractEntries == 0 && logRecord.argumentEntries == 0,
-                "nothing extracted, nothing logged");
+    Require(scan.argumentFound == (argumentLength > 0), "an argument is found exactly when it is not empty");
+    if (!scan.argumentFound) {
+        Require(!scan.argumentCut, "nothing found, nothing cut");
         return;
     }
     Require(argument[0] != ' ' && argument[0] != '-', "the argument begins after the options");
-    Require(logRecord.extractEntries == 1 && logRecord.argumentEntries == 1 &&
-                logRecord.argumentFollowedExtract &&
-                logRecord.lastEntry == argument,
-            "the argument is logged once, right after its announcement");
-    if (argumentLength < sizeof launcherState.propertyArgument - 1) {
+    const char* const rest = std::strstr(tail, argument);
+    Require(rest != nullptr, "the argument is taken from the tail");
+    if (!scan.argumentCut) {
         Require(argumentLength <= tailLength &&
                     std::memcmp(tail + tailLength - argumentLength, argument, argumentLength) == 0,
-                "the argument is the unchanged rest of the tail");
+                "a whole argument is the unchanged rest of the tail");
     } else {
-        // The rest filled the buffer: it may be whole or cut.
-        Require(std::strstr(tail, argument) != nullptr,
-                "an argument that fills its buffer is the head of the tail's rest");
+        Require(argumentLength == COMMAND_BUFFER_SIZE - 1 && std::strlen(rest) > argumentLength,
+                "a cut argument fills its buffer and is the head of a longer rest");
     }
 }
 
@@ -86,10 +75,9 @@ void SkipAndScan(const char* commandLine, std::size_t length, LeadByteTest isLea
 {
     const char* const tail = SkipExecutableName(commandLine, isLeadByte);
     CheckTailPosition(commandLine, length, tail);
-    launcherState = LauncherState{};
-    ResetLogRecord();
-    ScanCommandTail(tail);
-    CheckScan(tail);
+    const std::unique_ptr<char[]> argument(new char[COMMAND_BUFFER_SIZE]);
+    const CommandTailScan scan = ScanCommandTailText(tail, argument.get(), COMMAND_BUFFER_SIZE);
+    CheckScan(tail, argument.get(), scan);
 }
 
 }  // namespace

@@ -17,10 +17,22 @@ namespace {
 // The launchers are copied by hand into the portable folder: they must run
 // with what every Windows has, nothing from the compiler's runtime. No more
 // than these either: each further DLL costs start-up time (ADVAPI32, say,
-// comes back with the toolchain's own stack guard seeding).
-const char* const SYSTEM_DLLS[] = {"KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"};
+// comes back with the toolchain's own stack guard seeding). USER32 is loaded
+// by name only when a box is shown.
+const char* const SYSTEM_DLLS[] = {"KERNEL32.DLL", "MSVCRT.DLL"};
 
-constexpr size_t MAX_EXECUTABLE_BYTES = 64 * 1024;
+constexpr size_t MAX_EXECUTABLE_BYTES = 44 * 1024;
+
+// Sections the C runtime's start-up code would run or need: initializer
+// tables (.CRT), constructor and destructor lists, thread-local data with its
+// callbacks, unwind tables. The launchers start at their own entry point,
+// which runs none of them, so none may be left in the image.
+const char* const START_UP_SECTIONS[] = {".CRT", ".ctors", ".dtors", ".tls", ".init",
+                                         ".fini", ".eh_fram", ".eh_frame", ".pdata", ".xdata"};
+
+// The linker's lists of constructors and destructors, which it writes into
+// .text, each between -1 and 0: both empty.
+const std::string EMPTY_CONSTRUCTOR_LISTS("\xFF\xFF\xFF\xFF\0\0\0\0\xFF\xFF\xFF\xFF\0\0\0\0", 16);
 
 // The message the stack protector's check routine prints: present only when
 // the check routine, and so protected code calling it, was linked in.
@@ -83,7 +95,36 @@ public:
         return names;
     }
 
+    // The section names, as written in the section table (at most 8 chars).
+    std::vector<std::string> SectionNames() const
+    {
+        std::vector<std::string> names;
+        for (const IMAGE_SECTION_HEADER& section : Sections()) {
+            const char* const name = reinterpret_cast<const char*>(section.Name);
+            names.emplace_back(name, strnlen(name, IMAGE_SIZEOF_SHORT_NAME));
+        }
+        return names;
+    }
+
+    // The bytes of the named section as stored in the file.
+    std::string SectionBytes(const char* name) const
+    {
+        for (const IMAGE_SECTION_HEADER& section : Sections()) {
+            if (std::strncmp(reinterpret_cast<const char*>(section.Name), name,
+                             IMAGE_SIZEOF_SHORT_NAME) == 0) {
+                return bytes_.substr(section.PointerToRawData, section.SizeOfRawData);
+            }
+        }
+        return std::string();
+    }
+
 private:
+    std::vector<IMAGE_SECTION_HEADER> Sections() const
+    {
+        const IMAGE_SECTION_HEADER* first = IMAGE_FIRST_SECTION(&Nt());
+        return std::vector<IMAGE_SECTION_HEADER>(first, first + Nt().FileHeader.NumberOfSections);
+    }
+
     const IMAGE_DOS_HEADER& Dos() const
     {
         return *reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes_.data());
@@ -93,9 +134,7 @@ private:
     // that holds it; past the end of the file when none does.
     size_t FileOffset(DWORD rva) const
     {
-        const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(&Nt());
-        for (WORD index = 0; index < Nt().FileHeader.NumberOfSections; ++index) {
-            const IMAGE_SECTION_HEADER& section = sections[index];
+        for (const IMAGE_SECTION_HEADER& section : Sections()) {
             if (rva >= section.VirtualAddress &&
                 rva < section.VirtualAddress + section.Misc.VirtualSize) {
                 return rva - section.VirtualAddress + section.PointerToRawData;
@@ -115,7 +154,7 @@ protected:
     PeFile file_;
 };
 
-TEST_P(ImageHardening, IsA32BitGuiProgramOfAtMost64Kilobytes)
+TEST_P(ImageHardening, IsA32BitGuiProgramOfAtMost44Kilobytes)
 {
     EXPECT_EQ(file_.Nt().FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
     EXPECT_EQ(file_.Nt().OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
@@ -148,6 +187,18 @@ TEST_P(ImageHardening, ImportsSystemDllsOnly)
                   std::end(SYSTEM_DLLS))
             << name;
     }
+}
+
+TEST_P(ImageHardening, LeavesNoStartUpCodeSectionThatNobodyRuns)
+{
+    for (const std::string& name : file_.SectionNames()) {
+        EXPECT_EQ(std::find(std::begin(START_UP_SECTIONS), std::end(START_UP_SECTIONS), name),
+                  std::end(START_UP_SECTIONS))
+            << name;
+    }
+    EXPECT_EQ(file_.Directory(IMAGE_DIRECTORY_ENTRY_TLS).Size, 0u);
+    EXPECT_NE(file_.SectionBytes(".text").find(EMPTY_CONSTRUCTOR_LISTS), std::string::npos)
+        << "a static object's constructor or destructor is listed, and nothing would run it";
 }
 
 TEST_P(ImageHardening, LinksTheStackProtectorsCheck)

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "CommandTail.h"
-#include "LauncherState.h"
-#include "RecordingLaunchLog.h"
+#include "RowName.h"
+#include "VariantProfile.h"
 
 namespace {
 
@@ -20,11 +19,6 @@ struct SkipCase {
     std::string commandLine;
     std::string tail;
 };
-
-void PrintTo(const SkipCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class SkipExecutableNameTest : public testing::TestWithParam<SkipCase> {};
 
@@ -51,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         SkipCase{"HighBytesBelongToName", "k\xA0p.exe x", "x"},
         SkipCase{"LeadByteTakesTheBlankAlong", "k\x81 p.exe x", "x"},
         SkipCase{"LeadByteBeforeTerminatorStops", "kp\x81", ""},
-        SkipCase{"Empty", "", ""}));
+        SkipCase{"Empty", "", ""}),
+    RowName());
 
 TEST(SkipExecutableNameTest, NoCommandLineGivesTheEmptyTail)
 {
@@ -61,76 +56,65 @@ TEST(SkipExecutableNameTest, NoCommandLineGivesTheEmptyTail)
 struct ScanCase {
     const char* name;
     std::string tail;
-    int alternateFileRequested;
-    std::string propertyArgument;
-    std::vector<std::string> entries;
+    int alternateFileOptions;
+    std::string argument;  // found when not empty
 };
 
-void PrintTo(const ScanCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+class ScanCommandTailTextTest : public testing::TestWithParam<ScanCase> {};
 
-class ScanCommandTailTest : public testing::TestWithParam<ScanCase> {
-protected:
-    void SetUp() override
-    {
-        launcherState = LauncherState{};
-        recordedLogEntries.clear();
-    }
-};
-
-const std::string LOAD_ANOTHER = "load another property file";
-const std::string EXTRACT = "extract property";
-
-TEST_P(ScanCommandTailTest, SetsTheFlagAndTheArgumentAndLogsThem)
+TEST_P(ScanCommandTailTextTest, FindsTheOptionsAndTheArgument)
 {
     const ScanCase& row = GetParam();
-    ScanCommandTail(row.tail.c_str());
-    EXPECT_EQ(launcherState.alternateFileRequested, row.alternateFileRequested);
-    EXPECT_EQ(std::string(launcherState.propertyArgument), row.propertyArgument);
-    EXPECT_EQ(recordedLogEntries, row.entries);
+    char argument[COMMAND_BUFFER_SIZE];
+    const CommandTailScan scan = ScanCommandTailText(row.tail.c_str(), argument, sizeof argument);
+    EXPECT_EQ(scan.alternateFileOptions, row.alternateFileOptions);
+    EXPECT_EQ(std::string(argument), row.argument);
+    EXPECT_EQ(scan.argumentFound, !row.argument.empty());
+    EXPECT_FALSE(scan.argumentCut);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, ScanCommandTailTest,
-    testing::Values(
-        ScanCase{"Empty", "", 0, "", {}},
-        ScanCase{"OptionAndName", "-c my.properties", 1, "my.properties",
-                 {LOAD_ANOTHER, EXTRACT, "my.properties"}},
-        ScanCase{"Joined", "-cmy.properties", 1, "my.properties",
-                 {LOAD_ANOTHER, EXTRACT, "my.properties"}},
-        ScanCase{"OptionAlone", "-c", 1, "", {LOAD_ANOTHER}},
-        ScanCase{"FinalHyphen", "-c -", 1, "", {LOAD_ANOTHER}},
-        ScanCase{"NameOnly", "my.properties", 0, "my.properties", {EXTRACT, "my.properties"}},
-        ScanCase{"OptionAfterName", "my.properties -c", 0, "my.properties -c",
-                 {EXTRACT, "my.properties -c"}},
-        ScanCase{"OtherOption", "-x my.properties", 0, "my.properties",
-                 {EXTRACT, "my.properties"}},
-        ScanCase{"UpperCase", "-C my.properties", 0, "my.properties",
-                 {EXTRACT, "my.properties"}},
-        ScanCase{"DoubleHyphen", "--c my.properties", 0, "c my.properties",
-                 {EXTRACT, "c my.properties"}},
-        ScanCase{"HyphenBlank", "- c my.properties", 0, "c my.properties",
-                 {EXTRACT, "c my.properties"}},
-        ScanCase{"Twice", "-c -c my.properties", 1, "my.properties",
-                 {LOAD_ANOTHER, LOAD_ANOTHER, EXTRACT, "my.properties"}},
-        ScanCase{"Tab", "-c\tmy.properties", 1, "\tmy.properties",
-                 {LOAD_ANOTHER, EXTRACT, "\tmy.properties"}},
-        ScanCase{"TrailingBlanks", "-c my.properties  ", 1, "my.properties  ",
-                 {LOAD_ANOTHER, EXTRACT, "my.properties  "}},
-        ScanCase{"LeadingBlanks", "   -c x", 1, "x", {LOAD_ANOTHER, EXTRACT, "x"}},
-        ScanCase{"HighByteStartsTheName", "\xE4.properties", 0, "\xE4.properties",
-                 {EXTRACT, "\xE4.properties"}}));
+    Rows, ScanCommandTailTextTest,
+    testing::Values(ScanCase{"Empty", "", 0, ""},
+                    ScanCase{"OptionAndName", "-c my.properties", 1, "my.properties"},
+                    ScanCase{"Joined", "-cmy.properties", 1, "my.properties"},
+                    ScanCase{"OptionAlone", "-c", 1, ""},
+                    ScanCase{"FinalHyphen", "-c -", 1, ""},
+                    ScanCase{"NameOnly", "my.properties", 0, "my.properties"},
+                    ScanCase{"OptionAfterName", "my.properties -c", 0, "my.properties -c"},
+                    ScanCase{"OtherOption", "-x my.properties", 0, "my.properties"},
+                    ScanCase{"UpperCase", "-C my.properties", 0, "my.properties"},
+                    ScanCase{"DoubleHyphen", "--c my.properties", 0, "c my.properties"},
+                    ScanCase{"HyphenBlank", "- c my.properties", 0, "c my.properties"},
+                    ScanCase{"Twice", "-c -c my.properties", 2, "my.properties"},
+                    ScanCase{"Tab", "-c\tmy.properties", 1, "\tmy.properties"},
+                    ScanCase{"TrailingBlanks", "-c my.properties  ", 1, "my.properties  "},
+                    ScanCase{"LeadingBlanks", "   -c x", 1, "x"},
+                    ScanCase{"HighByteStartsTheName", "\xE4.properties", 0, "\xE4.properties"}),
+    RowName());
 
-TEST(ScanCommandTailLimits, CutsARestLongerThanTheBufferHolds)
+struct LimitCase {
+    const char* name;
+    size_t restLength;
+    bool cut;
+};
+
+class ScanCommandTailLimits : public testing::TestWithParam<LimitCase> {};
+
+// A rest that fills the buffer is whole; one char more is cut, and says so.
+TEST_P(ScanCommandTailLimits, CutsARestLongerThanTheBufferHoldsAndSaysSo)
 {
-    launcherState = LauncherState{};
-    recordedLogEntries.clear();
-    const std::string tail = "-c " + std::string(COMMAND_BUFFER_SIZE + 100, 'n');
-    ScanCommandTail(tail.c_str());
-    EXPECT_EQ(std::string(launcherState.propertyArgument),
-              std::string(COMMAND_BUFFER_SIZE - 1, 'n'));
+    const std::string tail = "-c " + std::string(GetParam().restLength, 'n');
+    char argument[COMMAND_BUFFER_SIZE];
+    const CommandTailScan scan = ScanCommandTailText(tail.c_str(), argument, sizeof argument);
+    EXPECT_EQ(std::string(argument), std::string(COMMAND_BUFFER_SIZE - 1, 'n'));
+    EXPECT_EQ(scan.argumentCut, GetParam().cut);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScanCommandTailLimits,
+                         testing::Values(LimitCase{"FillsTheBuffer", COMMAND_BUFFER_SIZE - 1, false},
+                                         LimitCase{"OneCharOver", COMMAND_BUFFER_SIZE, true},
+                                         LimitCase{"FarOver", COMMAND_BUFFER_SIZE + 100, true}),
+                         RowName());
 
 }  // namespace

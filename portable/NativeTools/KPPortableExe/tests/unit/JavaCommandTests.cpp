@@ -3,6 +3,7 @@
 #include <string>
 
 #include "JavaCommand.h"
+#include "RowName.h"
 #include "VariantRows.h"
 
 namespace {
@@ -14,11 +15,6 @@ struct CommandCase {
     std::string jvmOptions;
     std::string command;
 };
-
-void PrintTo(const CommandCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class ComposeJavaCommandTest : public testing::TestWithParam<CommandCase> {};
 
@@ -57,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "current\\config\\start.properties"},
         CommandCase{"BlankInOptionsOnlyIsNotQuoted", &PROD_PROFILE, "C:\\KP", "\"-Da=b c\" ",
                     "C:\\KP\\java\\bin\\javaw.exe \"-Da=b c\"  -propertyfile "
-                    "current\\config\\start.properties"}));
+                    "current\\config\\start.properties"}),
+    RowName());
 
 // The line that exactly fills the buffer is composed; one char more is
 // refused and leaves the empty text, never a cut line.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "JvmOptions.h"
+#include "RowName.h"
 #include "VariantProfile.h"
 
 namespace {
@@ -40,11 +41,6 @@ struct OptionsCase {
     std::string options;
 };
 
-void PrintTo(const OptionsCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class CollectJvmOptionsTest : public testing::TestWithParam<OptionsCase> {};
 
 TEST_P(CollectJvmOptionsTest, TakesTheTokensBeforeTheEndMarker)
@@ -81,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"NulAfterBlank", std::string("-a \0 -c /**", 11), "-a "},
         OptionsCase{"NulFirst", std::string("\0-a /**", 7), ""},
         OptionsCase{"Utf16File", std::string("\xFF\xFE-\0X\0m\0x\0 \0/\0*\0*\0", 18),
-                    "\xFF\xFE- "}));
+                    "\xFF\xFE- "}),
+    RowName());
 
 struct LimitCase {
     const char* name;
@@ -90,11 +87,6 @@ struct LimitCase {
     OptionsOutcome outcome;
     std::string options;  // checked when Complete
 };
-
-void PrintTo(const LimitCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class OptionsLimitTest : public testing::TestWithParam<LimitCase> {};
 
@@ -123,6 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                   COMMAND_BUFFER_SIZE, OptionsOutcome::Complete,
                   std::string(COMMAND_BUFFER_SIZE - 2, 'x') + " "},
         LimitCase{"OneByteOver", std::string(COMMAND_BUFFER_SIZE - 1, 'x') + " /**",
-                  COMMAND_BUFFER_SIZE, OptionsOutcome::TooLong, ""}));
+                  COMMAND_BUFFER_SIZE, OptionsOutcome::TooLong, ""}),
+    RowName());
 
 }  // namespace

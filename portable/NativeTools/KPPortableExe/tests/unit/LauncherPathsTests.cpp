@@ -3,11 +3,12 @@
 #include <string>
 
 #include "LauncherPaths.h"
+#include "RowName.h"
 #include "VariantRows.h"
 
 namespace {
 
-using ComposeFunction = bool (*)(char*, std::size_t, const VariantProfile&, const char*);
+using ComposeFunction = void (*)(JoinedPath&, const VariantProfile&, const char*);
 
 struct PathCase {
     const char* name;
@@ -17,18 +18,13 @@ struct PathCase {
     std::string path;
 };
 
-void PrintTo(const PathCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class LauncherPathTest : public testing::TestWithParam<PathCase> {};
 
 TEST_P(LauncherPathTest, JoinsThePartsWithOneBackslashEach)
 {
     const PathCase& row = GetParam();
-    char path[JOINED_PATH_BUFFER_SIZE];
-    ASSERT_TRUE(row.compose(path, sizeof path, *row.profile, row.startDirectory.c_str()));
+    JoinedPath path;
+    row.compose(path, *row.profile, row.startDirectory.c_str());
     EXPECT_EQ(std::string(path), row.path);
 }
 
@@ -49,18 +45,23 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"DataDirectory", ComposeDataDirectory, &DIAGNOSTIC_PROFILE, "E:\\Apps",
                  "E:\\Apps\\Kestrelpoint-Portable\\kestrelpoint"},
         PathCase{"CaptureBase", ComposeDiagnosticLogBase, &DIAGNOSTIC_PROFILE, "E:\\Apps",
-                 "E:\\Apps\\Kestrelpoint-Portable\\kestrelpoint\\diagnostic.log."}));
+                 "E:\\Apps\\Kestrelpoint-Portable\\kestrelpoint\\diagnostic.log."}),
+    RowName());
 
-// The longest start directory the system reports still gets every path whole.
+// The longest start directory the system reports still gets every path
+// whole, the capture file's with the longest date too.
 TEST(LauncherPathLimits, TheLongestStartDirectoryIsNeverCut)
 {
     const std::string startDirectory = "C:\\" + std::string(PATH_BUFFER_SIZE - 4, 'd');
-    char path[JOINED_PATH_BUFFER_SIZE];
-    ASSERT_TRUE(ComposeLogPath(path, sizeof path, DIAGNOSTIC_PROFILE, startDirectory.c_str()));
-    EXPECT_EQ(std::string(path).size(), startDirectory.size() + 76);
-    ASSERT_TRUE(ComposeDiagnosticLogBase(path, sizeof path, DIAGNOSTIC_PROFILE,
-                                         startDirectory.c_str()));
-    EXPECT_TRUE(AppendCaptureDate(path, sizeof path, 65535, 12, 31));
+    JoinedPath path;
+    ComposeLogPath(path, DIAGNOSTIC_PROFILE, startDirectory.c_str());
+    EXPECT_EQ(std::string(path),
+              startDirectory + "\\Kestrelpoint-Portable\\kestrelpoint\\"
+                               "Kestrelpoint-Portable-DiagnosticMode.log");
+    ComposeDiagnosticLogBase(path, DIAGNOSTIC_PROFILE, startDirectory.c_str());
+    AppendCaptureDate(path, 65535, 12, 31);
+    EXPECT_EQ(std::string(path),
+              startDirectory + "\\Kestrelpoint-Portable\\kestrelpoint\\diagnostic.log.65535-12-31");
 }
 
 TEST(LauncherPathLimits, AJoinThatDoesNotFitLeavesThePathUnchanged)
@@ -68,38 +69,33 @@ TEST(LauncherPathLimits, AJoinThatDoesNotFitLeavesThePathUnchanged)
     char path[12] = "C:\\KP";
     EXPECT_FALSE(AppendPathPart(path, sizeof path, "0123456789"));
     EXPECT_STREQ(path, "C:\\KP");
-    EXPECT_FALSE(AppendCaptureDate(path, sizeof path, 2015, 9, 17));
-    EXPECT_STREQ(path, "C:\\KP");
     EXPECT_TRUE(AppendPathPart(path, sizeof path, "01234"));
     EXPECT_STREQ(path, "C:\\KP\\01234");
 }
 
 struct DateCase {
-    unsigned year, month, day;
+    const char* name;
+    std::uint16_t year, month, day;
     std::string text;
 };
-
-void PrintTo(const DateCase& row, std::ostream* out)
-{
-    *out << row.text;
-}
 
 class CaptureDateTest : public testing::TestWithParam<DateCase> {};
 
 TEST_P(CaptureDateTest, IsDecimalWithoutLeadingZeros)
 {
-    char path[JOINED_PATH_BUFFER_SIZE] = "diagnostic.log.";
-    ASSERT_TRUE(AppendCaptureDate(path, sizeof path, GetParam().year, GetParam().month,
-                                  GetParam().day));
+    JoinedPath path = "diagnostic.log.";
+    AppendCaptureDate(path, GetParam().year, GetParam().month, GetParam().day);
     EXPECT_EQ(std::string(path), "diagnostic.log." + GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CaptureDateTest,
-                         testing::Values(DateCase{2015, 9, 17, "2015-9-17"},
-                                         DateCase{2015, 9, 7, "2015-9-7"},
-                                         DateCase{2026, 12, 11, "2026-12-11"},
-                                         DateCase{1601, 1, 1, "1601-1-1"},
-                                         DateCase{65535, 12, 31, "65535-12-31"}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CaptureDateTest,
+    testing::Values(DateCase{"TwoDigitDay", 2015, 9, 17, "2015-9-17"},
+                    DateCase{"SingleDigits", 2015, 9, 7, "2015-9-7"},
+                    DateCase{"TwoDigitMonth", 2026, 12, 11, "2026-12-11"},
+                    DateCase{"FirstYearOfTheSystemClock", 1601, 1, 1, "1601-1-1"},
+                    DateCase{"LargestYear", 65535, 12, 31, "65535-12-31"}),
+    RowName());
 
 TEST(PropertiesPath, AnyNameStaysBelowTheStartDirectory)
 {

@@ -1,4 +1,5 @@
-// Stands in for the launch log in tests of the pure logic: keeps every entry.
+// Stands in for the launch log in tests of the run and of the Windows layer:
+// keeps every entry.
 #pragma once
 
 #include <string>

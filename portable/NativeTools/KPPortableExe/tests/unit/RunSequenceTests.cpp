@@ -10,7 +10,9 @@
 #include "LaunchLog.h"
 #include "MessageBoxes.h"
 #include "ProcessLaunch.h"
+#include "LauncherState.h"
 #include "RecordingLaunchLog.h"
+#include "RowName.h"
 #include "StartDirectory.h"
 #include "StartProperties.h"
 #include "StartupSequence.h"
@@ -65,9 +67,9 @@ bool ExecuteDiagnosticCommand(const char*, char*)
     return true;
 }
 
-void ShowErrorBox(const char* text)
+void ShowMessageBox(MessageId id)
 {
-    calls.emplace_back(std::string("ShowErrorBox ") + text);
+    calls.emplace_back("ShowMessageBox " + std::to_string(id));
 }
 
 namespace {
@@ -78,6 +80,7 @@ protected:
     {
         calls.clear();
         recordedLogEntries.clear();
+        launcherState = LauncherState{};
     }
 };
 
@@ -102,15 +105,57 @@ TEST_F(RunSequence, DiagnosticModePreparesTheFolderBeforeTheLogIsOpened)
     EXPECT_EQ(calls[3], "LoadStartProperties");
 }
 
+const std::string LOAD_ANOTHER = "load another property file";
+const std::string EXTRACT = "extract property";
+
+struct TailCase {
+    const char* name;
+    std::string tail;
+    int alternateFileRequested;
+    std::string propertyArgument;
+    int propertyArgumentCut;
+    std::vector<std::string> entries;  // between "check for params" and "try to load ..."
+};
+
+class CommandTailStep : public RunSequence, public testing::WithParamInterface<TailCase> {};
+
+// ScanCommandTail sets the fields the reader acts on from what the scan
+// found, and logs each -c and the argument in the order they stand.
+TEST_P(CommandTailStep, SetsTheStateAndLogsWhatTheScanFound)
+{
+    const TailCase& row = GetParam();
+    startDirectoryReadable = true;
+    RunLauncher(row.tail.c_str());
+    EXPECT_EQ(launcherState.alternateFileRequested, row.alternateFileRequested);
+    EXPECT_EQ(std::string(launcherState.propertyArgument), row.propertyArgument);
+    EXPECT_EQ(launcherState.propertyArgumentCut, row.propertyArgumentCut);
+    std::vector<std::string> expected = {"Starting ...", "check for params"};
+    expected.insert(expected.end(), row.entries.begin(), row.entries.end());
+    expected.push_back("try to load the properties");
+    EXPECT_EQ(recordedLogEntries, expected);
+}
+
+const std::string LONGEST_ARGUMENT(COMMAND_BUFFER_SIZE - 1, 'n');
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CommandTailStep,
+    testing::Values(
+        TailCase{"Empty", "", 0, "", 0, {}},
+        TailCase{"OptionAndName", "-c my.properties", 1, "my.properties", 0,
+                 {LOAD_ANOTHER, EXTRACT, "my.properties"}},
+        TailCase{"OptionAlone", "-c", 1, "", 0, {LOAD_ANOTHER}},
+        TailCase{"NameOnly", "my.properties", 0, "my.properties", 0, {EXTRACT, "my.properties"}},
+        TailCase{"Twice", "-c -c my.properties", 1, "my.properties", 0,
+                 {LOAD_ANOTHER, LOAD_ANOTHER, EXTRACT, "my.properties"}},
+        TailCase{"CutName", "-c " + LONGEST_ARGUMENT + "n", 1, LONGEST_ARGUMENT, 1,
+                 {LOAD_ANOTHER, EXTRACT, LONGEST_ARGUMENT}}),
+    RowName());
+
 struct LengthCase {
+    const char* name;
     unsigned long reportedLength;
     bool usable;
 };
-
-void PrintTo(const LengthCase& row, std::ostream* out)
-{
-    *out << row.reportedLength;
-}
 
 class StartDirectoryLength : public testing::TestWithParam<LengthCase> {};
 
@@ -122,8 +167,11 @@ TEST_P(StartDirectoryLength, DecidesWhetherTheRunCanGoOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, StartDirectoryLength,
-                         testing::Values(LengthCase{0, false}, LengthCase{3, true},
-                                         LengthCase{259, true}, LengthCase{260, false},
-                                         LengthCase{32767, false}));
+                         testing::Values(LengthCase{"Unreadable", 0, false},
+                                         LengthCase{"DriveRoot", 3, true},
+                                         LengthCase{"Longest", 259, true},
+                                         LengthCase{"OneTooLong", 260, false},
+                                         LengthCase{"LongPath", 32767, false}),
+                         RowName());
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "RowName.h"
 #include "TextBuffer.h"
 
 namespace {
@@ -31,18 +32,14 @@ struct FramedCase {
     std::string message;
 };
 
-void PrintTo(const FramedCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class ComposeFramedMessageTest : public testing::TestWithParam<FramedCase> {};
 
-TEST_P(ComposeFramedMessageTest, KeepsPrefixAndSuffixAndCutsTheItem)
+TEST_P(ComposeFramedMessageTest, KeepsHeadAndTailAndCutsTheItem)
 {
     const FramedCase& row = GetParam();
     std::string buffer(row.capacity, '#');
-    ComposeFramedMessage(&buffer[0], row.capacity, FramedMessage{"Could not find file '", "'!"},
+    ComposeFramedMessage(&buffer[0], row.capacity,
+                         CatalogueEntry{MSG_FILE_NOT_FOUND, "Could not find file '", "'!"},
                          row.item.c_str());
     EXPECT_EQ(std::string(buffer.c_str()), row.message);
 }
@@ -53,6 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FramedCase{"EmptyItem", 64, "", "Could not find file ''!"},
                     FramedCase{"ItemCut", 27, "a.properties", "Could not find file 'a.p'!"},
                     FramedCase{"NoRoomForItem", 24, "a.properties", "Could not find file ''!"},
-                    FramedCase{"FrameCut", 10, "a", "Could not"}));
+                    FramedCase{"FrameCut", 10, "a", "Could not"}),
+    RowName());
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST(VariantRows, LogNameFollowsTheDeliverableAndAllLogsShareOneFolder)
 
 TEST(DiagnosticNotice, HasThirteenLinesJoinedByLineFeedsOnly)
 {
-    const std::string notice = GERMAN_MESSAGES.diagnosticNotice;
+    const std::string notice = GERMAN_MESSAGES[MSG_DIAGNOSTIC_NOTICE].head;
     EXPECT_EQ(notice.find('\r'), std::string::npos);
     const std::vector<std::string> lines = SplitLines(notice);
     ASSERT_EQ(lines.size(), 13u);
@@ -46,12 +46,10 @@ TEST(DiagnosticNotice, HasThirteenLinesJoinedByLineFeedsOnly)
 // Windows-1252 texts: the only letters outside ASCII are o- and u-umlaut.
 TEST(GermanTexts, UseOnlyTheTwoUmlautsOutsideAscii)
 {
-    const std::string texts = std::string(GERMAN_MESSAGES.noStartDirectory) +
-                              GERMAN_MESSAGES.fileNotFound.prefix +
-                              GERMAN_MESSAGES.fileNotFound.suffix + GERMAN_MESSAGES.cannotStart +
-                              GERMAN_MESSAGES.directoryNotCreated.prefix +
-                              GERMAN_MESSAGES.directoryNotCreated.suffix +
-                              GERMAN_MESSAGES.diagnosticNotice;
+    std::string texts;
+    for (const CatalogueEntry& entry : GERMAN_MESSAGES.entries) {
+        texts += std::string(entry.head) + (entry.tail != nullptr ? entry.tail : "");
+    }
     for (const char c : texts) {
         const unsigned char byte = static_cast<unsigned char>(c);
         if (byte > 127) {
