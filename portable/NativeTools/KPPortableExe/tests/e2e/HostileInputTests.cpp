@@ -146,9 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const PortableFolder& outer, const std::string& start) {
                         PrepareStart(outer, start);
                         const std::string data = start + "\\Kestrelpoint-Portable\\kestrelpoint";
-                        outer.WriteFile(data + "\\Kestrelpoint-Portable.log", "old");
-                        SetFileAttributesA(outer.PathOf(data + "\\Kestrelpoint-Portable.log").c_str(),
-                                           FILE_ATTRIBUTE_READONLY);
+                        const std::string log = start + "\\" + LogPathOf(PROD);
+                        outer.WriteFile(log, "old");
+                        SetFileAttributesA(outer.PathOf(log).c_str(), FILE_ATTRIBUTE_READONLY);
                         SetFileAttributesA(outer.PathOf(data).c_str(), FILE_ATTRIBUTE_READONLY);
                         return Preparation{};
                     },
