@@ -9,6 +9,9 @@ prefix=$1
 # Named after the settings: a prefix made before a setting was added gets it.
 marker="$prefix/.kp-headless-no-crash-dialog"
 [ -f "$marker" ] && exit 0
+# Wine makes the prefix's folder but not its parents (a build folder that
+# does not exist yet).
+mkdir -p "$(dirname "$prefix")"
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 wineboot -i </dev/null >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
