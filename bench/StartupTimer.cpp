@@ -1,7 +1,9 @@
 // Times the PROD launcher against the baseline in one Wine session.
 //
-//   startup-timer.exe <launcher.exe> <baseline.exe> <portable folder> <runs>
+//   startup-timer.exe <portable folder> <runs>
 //
+// The launcher and the baseline (startup-baseline.exe) are taken from the
+// folder of the timer itself, where the build puts every executable.
 // Each run starts the program in the portable folder and takes the time from
 // the start until the program has ended; by then it has created the folder's
 // Java runtime, a stand-in that records its command line in
@@ -19,25 +21,31 @@
 #include <string>
 #include <vector>
 
+#include "HarnessFacts.h"
+#include "JavaRecord.h"
+#include "UniqueHandle.h"
+
 namespace {
 
 constexpr DWORD RUN_TIMEOUT_MS = 30000;
+// A killed process is gone at once; this only bounds a system that hangs.
+constexpr DWORD TERMINATION_WAIT_MS = 5000;
+constexpr UINT KILLED_EXIT_CODE = 0xDEAD;
 constexpr DWORD RECORD_POLL_MS = 1;
 constexpr int WARM_UP_RUNS = 5;
 constexpr int MEMORY_RUNS = 10;
 constexpr double MILLISECONDS_PER_SECOND = 1000.0;
 constexpr double BYTES_PER_KB = 1024.0;
-constexpr double TARGET_RATIO = 1.05;
+constexpr double TARGET_RATIO = 1.03;
 constexpr double P90_FRACTION = 0.9;
 constexpr int EXIT_USAGE = 2;
 constexpr int EXIT_RUN_FAILED = 1;
-constexpr size_t RECORD_CHUNK_SIZE = 4096;
 constexpr int DECIMAL_BASE = 10;
+// The size each executable must stay within, icons included.
+constexpr unsigned long TARGET_EXECUTABLE_BYTES = 44 * 1024;
 
-const char RECORD_NAME[] = "java\\bin\\received.txt";
-const char COMMAND_LINE_KEY[] = "commandLine=";
-const char PID_KEY[] = "pid=";
-const char FINISHED_KEY[] = "finished=";
+const char BASELINE_FILE[] = "startup-baseline.exe";
+const char JAVA_FOLDER[] = "java\\bin\\";
 
 struct Setup {
     std::string launcherLine;
@@ -57,75 +65,70 @@ std::string Quoted(const std::string& path)
     return "\"" + path + "\"";
 }
 
-std::string ReadRecord(const std::string& path)
-{
-    std::string text;
-    FILE* const file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return text;
-    }
-    char chunk[RECORD_CHUNK_SIZE];
-    size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        text.append(chunk, count);
-    }
-    std::fclose(file);
-    return text;
-}
-
-// The value after key up to the line end, or the empty text.
-std::string RecordValue(const std::string& record, const char* key)
-{
-    const size_t start = record.find(key);
-    if (start == std::string::npos) {
-        return "";
-    }
-    const size_t valueStart = start + std::char_traits<char>::length(key);
-    return record.substr(valueStart, record.find("\r\n", valueStart) - valueStart);
-}
-
 // Waits until the stand-in has written its last record line and ended.
 bool WaitForStandIn(const std::string& recordPath)
 {
     const ULONGLONG deadline = GetTickCount64() + RUN_TIMEOUT_MS;
-    std::string record = ReadRecord(recordPath);
-    while (record.find(FINISHED_KEY) == std::string::npos) {
+    std::string record = ReadWholeFile(recordPath);
+    while (!JavaRecordFinished(record)) {
         if (GetTickCount64() > deadline) {
+            std::fprintf(stderr, "the stand-in did not finish within %lu ms\n",
+                         static_cast<unsigned long>(RUN_TIMEOUT_MS));
             return false;
         }
         Sleep(RECORD_POLL_MS);
-        record = ReadRecord(recordPath);
+        record = ReadWholeFile(recordPath);
     }
-    const DWORD pid = std::strtoul(RecordValue(record, PID_KEY).c_str(), nullptr, DECIMAL_BASE);
-    const HANDLE standIn = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    if (standIn != nullptr) {
-        WaitForSingleObject(standIn, RUN_TIMEOUT_MS);
-        CloseHandle(standIn);
-    }
-    return true;
+    const DWORD pid = std::strtoul(JavaRecordValue(record, FIELD_PID).c_str(), nullptr,
+                                   DECIMAL_BASE);
+    const UniqueHandle standIn(OpenProcess(SYNCHRONIZE, FALSE, pid));
+    return !standIn.Valid() || WaitForSingleObject(standIn.Get(), RUN_TIMEOUT_MS) == WAIT_OBJECT_0;
 }
 
 bool StartProgram(const std::string& commandLine, const std::string& folder,
-                  PROCESS_INFORMATION& process)
+                  OwnedProcess& process)
 {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startupInfo = {};
     startupInfo.cb = sizeof startupInfo;
-    process = PROCESS_INFORMATION{};
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startupInfo, &process) != FALSE;
+    PROCESS_INFORMATION information = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startupInfo, &information)) {
+        std::fprintf(stderr, "not started (system error %lu): %s\n",
+                     static_cast<unsigned long>(GetLastError()), commandLine.c_str());
+        return false;
+    }
+    process.Adopt(information);
+    return true;
+}
+
+// Waits for the program's end within the run's time limit; kills it when it
+// hangs.
+bool WaitForEnd(const OwnedProcess& process)
+{
+    if (WaitForSingleObject(process.process.Get(), RUN_TIMEOUT_MS) == WAIT_OBJECT_0) {
+        return true;
+    }
+    std::fprintf(stderr, "a run did not end within %lu ms: killed\n",
+                 static_cast<unsigned long>(RUN_TIMEOUT_MS));
+    TerminateProcess(process.process.Get(), KILLED_EXIT_CODE);
+    WaitForSingleObject(process.process.Get(), TERMINATION_WAIT_MS);
+    return false;
 }
 
 // Ends the run: the program's exit code must be 0, and the stand-in must have
 // been created and have finished.
-bool FinishRun(const PROCESS_INFORMATION& process, const std::string& recordPath)
+bool FinishRun(const OwnedProcess& process, const std::string& recordPath)
 {
     DWORD exitCode = STILL_ACTIVE;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exitCode == 0 && WaitForStandIn(recordPath);
+    GetExitCodeProcess(process.process.Get(), &exitCode);
+    if (exitCode != 0) {
+        std::fprintf(stderr, "a run ended with exit code %lu\n",
+                     static_cast<unsigned long>(exitCode));
+        return false;
+    }
+    return WaitForStandIn(recordPath);
 }
 
 // One run; returns its time in milliseconds, or a negative number on failure.
@@ -137,37 +140,40 @@ double TimeRun(const std::string& commandLine, const Setup& setup)
     LARGE_INTEGER end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    PROCESS_INFORMATION process;
+    OwnedProcess process;
     if (!StartProgram(commandLine, setup.folder, process)) {
         return -1.0;
     }
-    WaitForSingleObject(process.hProcess, RUN_TIMEOUT_MS);
+    const bool ended = WaitForEnd(process);
     QueryPerformanceCounter(&end);
-    if (!FinishRun(process, setup.recordPath)) {
+    if (!ended || !FinishRun(process, setup.recordPath)) {
         return -1.0;
     }
     return static_cast<double>(end.QuadPart - start.QuadPart) * MILLISECONDS_PER_SECOND /
            static_cast<double>(frequency.QuadPart);
 }
 
-// Samples the program's peak counters until it ends; the system keeps the
-// peaks, so the last sample that succeeds holds the run's peak.
+// Samples the program's peak counters until it ends, within the run's time
+// limit; the system keeps the peaks, so the last sample that succeeds holds
+// the run's peak.
 bool WatchMemory(const std::string& commandLine, const Setup& setup, PeakMemory& peak)
 {
     DeleteFileA(setup.recordPath.c_str());
-    PROCESS_INFORMATION process;
+    OwnedProcess process;
     if (!StartProgram(commandLine, setup.folder, process)) {
         return false;
     }
+    const ULONGLONG deadline = GetTickCount64() + RUN_TIMEOUT_MS;
     do {
         PROCESS_MEMORY_COUNTERS counters = {};
-        if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof counters)) {
+        if (GetProcessMemoryInfo(process.process.Get(), &counters, sizeof counters)) {
             peak.workingSet = std::max(peak.workingSet, counters.PeakWorkingSetSize);
             peak.pagefile = std::max(peak.pagefile, counters.PeakPagefileUsage);
             ++peak.samples;
         }
-    } while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT);
-    return FinishRun(process, setup.recordPath);
+    } while (WaitForSingleObject(process.process.Get(), 0) == WAIT_TIMEOUT &&
+             GetTickCount64() < deadline);
+    return WaitForEnd(process) && FinishRun(process, setup.recordPath);
 }
 
 // The nearest-rank value: the sorted time at fraction of the way, rounded.
@@ -209,7 +215,7 @@ bool PrepareBaselineLine(Setup& setup, const std::string& baseline)
     if (TimeRun(setup.launcherLine, setup) < 0) {
         return false;
     }
-    const std::string javaLine = RecordValue(ReadRecord(setup.recordPath), COMMAND_LINE_KEY);
+    const std::string javaLine = JavaRecordValue(ReadWholeFile(setup.recordPath), FIELD_COMMAND_LINE);
     setup.baselineLine = Quoted(baseline) + " " + javaLine;
     std::printf("java command line: %s\n", javaLine.c_str());
     return !javaLine.empty();
@@ -243,17 +249,41 @@ bool MeasureMemory(const Setup& setup, PeakMemory& launcher, PeakMemory& baselin
     return true;
 }
 
+// The sizes of the three executables against their target; false when one
+// cannot be read.
+bool ReportSizes()
+{
+    for (const char* name : DELIVERABLE_NAMES) {
+        WIN32_FILE_ATTRIBUTE_DATA attributes = {};
+        if (!GetFileAttributesExA(DeliverablePath(name).c_str(), GetFileExInfoStandard,
+                                  &attributes)) {
+            std::fprintf(stderr, "%s.exe not found\n", name);
+            return false;
+        }
+        // Far below 4 GB: the low part is the size.
+        const unsigned long bytes = attributes.nFileSizeLow;
+        std::printf("%s.exe: %lu bytes (target at most %lu: %s)\n", name, bytes,
+                    TARGET_EXECUTABLE_BYTES, bytes <= TARGET_EXECUTABLE_BYTES ? "met" : "missed");
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 5 || std::atoi(argv[4]) <= 0) {
-        std::fprintf(stderr, "usage: %s <launcher.exe> <baseline.exe> <folder> <runs>\n", argv[0]);
+    if (argc != 3 || std::atoi(argv[2]) <= 0) {
+        std::fprintf(stderr, "usage: %s <portable folder> <runs>\n", argv[0]);
         return EXIT_USAGE;
     }
-    Setup setup{Quoted(argv[1]), "", argv[3], std::string(argv[3]) + "\\" + RECORD_NAME};
-    const int runs = std::atoi(argv[4]);
-    if (!PrepareBaselineLine(setup, argv[2])) {
+    const std::string folder = argv[1];
+    Setup setup{Quoted(DeliverablePath(PROD)), "", folder,
+                folder + "\\" + JAVA_FOLDER + JAVA_RECORD_FILE};
+    const int runs = std::atoi(argv[2]);
+    if (!ReportSizes()) {
+        return EXIT_RUN_FAILED;
+    }
+    if (!PrepareBaselineLine(setup, BesideThisExecutable(BASELINE_FILE))) {
         std::fprintf(stderr, "the launcher did not start the stand-in\n");
         return EXIT_RUN_FAILED;
     }

@@ -5,8 +5,9 @@
 # its command line, so nothing but this project is needed.
 set -eu
 cd "$(dirname "$0")/.."
-. scripts/setup.sh
-kp_build
+scripts/install-packages.sh
+cmake --preset Release_DE >/dev/null
+cmake --build --preset Release_DE
 
 bin="$PWD/build/Release_DE/bin"
 folder="$PWD/build/example/Kestrelpoint Portable"

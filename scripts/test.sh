@@ -1,20 +1,22 @@
 #!/bin/sh
-# Builds everything and runs all tests: the unit and end-to-end tests under
-# Wine through CTest, then a short smoke run of each fuzzer.
+# Builds everything and runs all tests through the CMake presets: the unit
+# and end-to-end tests under Wine through CTest, then a short smoke run of
+# each fuzzer.
 set -eu
 cd "$(dirname "$0")/.."
-. scripts/setup.sh
-kp_build
+scripts/install-packages.sh
 
+# The tests' Wine prefix, made before its server is kept running: making it
+# waits for the server to end.
 prefix="$PWD/build/Release_DE/wineprefix"
 portable/NativeTools/KPPortableExe/tests/setup-wine-prefix.sh "$prefix"
 # A persistent Wine server saves every test program its shutdown wait. Its
 # background services must not hold CTest's output pipe, hence the redirection.
 export WINEPREFIX="$prefix" WINEDEBUG=-all
-wineserver -p
+wineserver -p || true   # fails when a server of the prefix runs already, which serves as well
 wine wineboot </dev/null >/dev/null 2>&1
 status=0
-(cd build/Release_DE && ctest --output-on-failure -j2) || status=$?
+cmake --workflow --preset Release_DE || status=$?
 wineserver -k || true
 [ "$status" -eq 0 ] || exit "$status"
 

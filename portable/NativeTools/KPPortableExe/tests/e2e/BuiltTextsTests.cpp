@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "LauncherHarness.h"
-#include "PortableFolder.h"
+#include "HarnessFacts.h"
+#include "RowName.h"
 
 namespace {
 
@@ -28,22 +28,17 @@ const std::vector<std::string> GERMAN_TEXTS = {
 };
 
 struct LanguageCase {
-    std::string deliverable;
+    const char* name;  // the deliverable
     const std::vector<std::string>* own;
     const std::vector<std::string>* foreign;
 };
-
-void PrintTo(const LanguageCase& row, std::ostream* out)
-{
-    *out << row.deliverable;
-}
 
 class BuiltTexts : public testing::TestWithParam<LanguageCase> {};
 
 TEST_P(BuiltTexts, AreThoseOfTheVariantsLanguageOnly)
 {
     // The executables stand beside this test program.
-    const std::string bytes = ReadWholeFile(LauncherPath(GetParam().deliverable.c_str()));
+    const std::string bytes = ReadWholeFile(DeliverablePath(GetParam().name));
     ASSERT_FALSE(bytes.empty());
     for (const std::string& text : *GetParam().own) {
         EXPECT_NE(bytes.find(text), std::string::npos) << "missing: " << text;
@@ -55,9 +50,9 @@ TEST_P(BuiltTexts, AreThoseOfTheVariantsLanguageOnly)
 
 INSTANTIATE_TEST_SUITE_P(
     Deliverables, BuiltTexts,
-    testing::Values(LanguageCase{"Kestrelpoint-Portable", &ENGLISH_TEXTS, &GERMAN_TEXTS},
-                    LanguageCase{"Kestrelpoint-Portable-Demo", &ENGLISH_TEXTS, &GERMAN_TEXTS},
-                    LanguageCase{"Kestrelpoint-Portable-DiagnosticMode", &GERMAN_TEXTS,
-                                 &ENGLISH_TEXTS}));
+    testing::Values(LanguageCase{PROD, &ENGLISH_TEXTS, &GERMAN_TEXTS},
+                    LanguageCase{DEMO, &ENGLISH_TEXTS, &GERMAN_TEXTS},
+                    LanguageCase{DIAGNOSTIC, &GERMAN_TEXTS, &ENGLISH_TEXTS}),
+    RowName());
 
 }  // namespace

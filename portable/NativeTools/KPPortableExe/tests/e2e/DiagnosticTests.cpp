@@ -11,16 +11,17 @@
 
 #include "LauncherHarness.h"
 #include "PortableFolder.h"
+#include "RowName.h"
+#include "UniqueHandle.h"
 
 namespace {
 
-const std::string DIAGNOSTIC = "Kestrelpoint-Portable-DiagnosticMode";
 // With a blank, as in many an installation folder.
 const std::string FOLDER_NAME = "KP diagnostic";
 const std::string OUTER_FOLDER = "Kestrelpoint-Portable";
 const std::string DATA_FOLDER = "Kestrelpoint-Portable\\kestrelpoint";
 const std::string DEFAULT_PROPERTIES = "current\\config\\start.properties";
-const std::string JAVA_RECORD = "java\\bin\\received.txt";
+const std::string JAVA_RECORD = std::string("java\\bin\\") + JAVA_RECORD_FILE;
 const std::string CAPTURE_PREFIX = "diagnostic.log.";
 
 const std::string JVM_OPTIONS = "-Xmx256m -Dkp.mode=diagnostic ";
@@ -207,17 +208,16 @@ std::string LocalCaptureName()
     return CaptureNameFor(now);
 }
 
-// Every value of "key=" in a record of several runs, in the order written.
-std::vector<std::string> RecordFields(const std::string& record, const std::string& key)
+// Where a field with this value stands among the record's fields, in the
+// order written; past the end when it is absent.
+size_t FieldIndex(const std::string& record, const std::string& key, const std::string& value)
 {
-    std::vector<std::string> values;
-    const std::string label = "\n" + key + "=";
-    const std::string lines = "\n" + record;
-    for (size_t at = lines.find(label); at != std::string::npos; at = lines.find(label, at + 1)) {
-        const size_t start = at + label.size();
-        values.push_back(lines.substr(start, lines.find("\r\n", start) - start));
+    const std::vector<JavaRecordEntry> entries = ParseJavaRecord(record);
+    size_t index = 0;
+    while (index < entries.size() && !(entries[index].key == key && entries[index].value == value)) {
+        ++index;
     }
-    return values;
+    return index;
 }
 
 size_t CountOf(const std::string& text, const std::string& piece)
@@ -233,9 +233,9 @@ size_t CountOf(const std::string& text, const std::string& piece)
 // console but no capture file.
 void ExpectJavaOnItsOwnConsole(const std::string& record)
 {
-    EXPECT_EQ(RecordField(record, "stdout"), "console");
-    EXPECT_EQ(RecordField(record, "stderr"), "console");
-    EXPECT_EQ(RecordField(record, "console"), "yes");
+    EXPECT_EQ(JavaRecordValue(record, FIELD_STDOUT), "console");
+    EXPECT_EQ(JavaRecordValue(record, FIELD_STDERR), "console");
+    EXPECT_EQ(JavaRecordValue(record, FIELD_CONSOLE), "yes");
 }
 
 // Sets how long the stand-in Java runtime runs; the launchers, and through
@@ -254,7 +254,9 @@ private:
     static constexpr const char* VARIABLE = "STANDIN_SLEEP_MS";
 };
 
-TEST(FirstRun, CreatesTheFolderCapturesTheOutputAndEndsAfterJava)
+// The notice is checked here in full: caption, text, the OK button alone, no
+// owner.
+TEST(FirstRun, CreatesTheFolderShowsTheNoticeCapturesTheOutputAndEndsAfterJava)
 {
     PortableFolder folder(FOLDER_NAME);
     PrepareFolder(folder);
@@ -262,25 +264,25 @@ TEST(FirstRun, CreatesTheFolderCapturesTheOutputAndEndsAfterJava)
     const LaunchOutcome outcome = RunDiagnostic(folder);
     // Read at once: a launcher that did not wait ends before Java finishes.
     const std::string record = folder.ReadFile(JAVA_RECORD);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(0));
     EXPECT_EQ(DescribeSeen(outcome), DescribeAll({Box::Notice}, folder));
-    const std::string pid = RecordField(record, "pid");
+    const std::string pid = JavaRecordValue(record, FIELD_PID);
     ASSERT_FALSE(pid.empty());
-    EXPECT_NE(record.find("finished=" + pid), std::string::npos)
+    EXPECT_EQ(JavaRecordValues(record, FIELD_FINISHED), std::vector<std::string>{pid})
         << "the launcher ended before the Java process";
 
-    EXPECT_TRUE(folder.IsDirectory(DATA_FOLDER));
+    // The capture file read below stands in the data folder.
     std::vector<std::string> log = EntriesUpToProcessCreation(folder);
     log.push_back("process created");
     EXPECT_EQ(folder.ReadFile(LogPathOf(DIAGNOSTIC)), JoinEntries(log));
     EXPECT_EQ(ReadTheCaptureFile(folder), RunRecord(folder, pid));
 
-    EXPECT_EQ(RecordField(record, "commandLine"), JavaCommandLine(folder));
-    EXPECT_EQ(RecordField(record, "currentDirectory"), folder.Path());
-    EXPECT_EQ(RecordField(record, "stdout"), "file");
-    EXPECT_EQ(RecordField(record, "stderr"), "file");
-    EXPECT_EQ(RecordField(record, "console"), "yes");
+    EXPECT_EQ(JavaRecordValue(record, FIELD_COMMAND_LINE), JavaCommandLine(folder));
+    EXPECT_EQ(JavaRecordValue(record, FIELD_CURRENT_DIRECTORY), folder.Path());
+    EXPECT_EQ(JavaRecordValue(record, FIELD_STDOUT), "file");
+    EXPECT_EQ(JavaRecordValue(record, FIELD_STDERR), "file");
+    EXPECT_EQ(JavaRecordValue(record, FIELD_CONSOLE), "yes");
 }
 
 // Tells the UTC date from the local one whenever the two differ, as they do
@@ -291,7 +293,7 @@ TEST(CaptureFileName, CarriesTheUtcDate)
     PrepareFolder(folder);
     const std::string before = TodaysCaptureName();
     const std::string localName = LocalCaptureName();
-    ASSERT_TRUE(RunDiagnostic(folder).ended);
+    ASSERT_TRUE(Ended(RunDiagnostic(folder)));
     const std::string after = TodaysCaptureName();
     const std::vector<std::string> names = CaptureFilesOf(folder);
     ASSERT_EQ(names.size(), 1u);
@@ -307,21 +309,21 @@ TEST(SameDay, RunsAppendTheirRecordsToOneFile)
     PrepareFolder(folder);
     folder.MakeDataFolder();
     const std::string day = TodaysCaptureName();
-    ASSERT_TRUE(RunDiagnostic(folder).ended);
-    ASSERT_TRUE(RunDiagnostic(folder).ended);
+    ASSERT_TRUE(Ended(RunDiagnostic(folder)));
+    ASSERT_TRUE(Ended(RunDiagnostic(folder)));
     if (TodaysCaptureName() != day) {
         GTEST_SKIP() << "the UTC day changed between the runs";
     }
-    const std::vector<std::string> pids = RecordFields(folder.ReadFile(JAVA_RECORD), "pid");
+    const std::vector<std::string> pids = JavaRecordValues(folder.ReadFile(JAVA_RECORD), FIELD_PID);
     ASSERT_EQ(pids.size(), 2u);
     EXPECT_EQ(ReadTheCaptureFile(folder), RunRecord(folder, pids[0]) + RunRecord(folder, pids[1]));
 }
 
-bool WaitForText(const PortableFolder& folder, const std::string& relative,
-                 const std::string& text)
+// Waits until the first Java process has recorded its start.
+bool WaitForJavaStart(const PortableFolder& folder)
 {
     for (DWORD waited = 0; waited < START_WAIT_LIMIT_MS; waited += POLL_INTERVAL_MS) {
-        if (folder.ReadFile(relative).find(text) != std::string::npos) {
+        if (!JavaRecordValue(folder.ReadFile(JAVA_RECORD), FIELD_PID).empty()) {
             return true;
         }
         Sleep(POLL_INTERVAL_MS);
@@ -341,20 +343,21 @@ TEST(OverlappingRuns, KeepEveryByteBothJavaProcessesWrote)
     LaunchOutcome first;
     LaunchOutcome second;
     std::thread firstRun([&] { first = RunDiagnostic(folder); });
-    const bool firstJavaStarted = WaitForText(folder, JAVA_RECORD, "pid=");
+    const bool firstJavaStarted = WaitForJavaStart(folder);
     std::thread secondRun([&] { second = RunDiagnostic(folder); });
     firstRun.join();
     secondRun.join();
     ASSERT_TRUE(firstJavaStarted);
-    ASSERT_TRUE(first.ended && second.ended);
+    ASSERT_TRUE(Ended(first));
+    ASSERT_TRUE(Ended(second));
     if (TodaysCaptureName() != day) {
         GTEST_SKIP() << "the UTC day changed between the runs";
     }
 
     const std::string record = folder.ReadFile(JAVA_RECORD);
-    const std::vector<std::string> pids = RecordFields(record, "pid");
+    const std::vector<std::string> pids = JavaRecordValues(record, FIELD_PID);
     ASSERT_EQ(pids.size(), 2u);
-    ASSERT_LT(record.find("pid=" + pids[1]), record.find("finished=" + pids[0]))
+    ASSERT_LT(FieldIndex(record, FIELD_PID, pids[1]), FieldIndex(record, FIELD_FINISHED, pids[0]))
         << "the runs did not overlap";
 
     const std::string capture = ReadTheCaptureFile(folder);
@@ -370,18 +373,36 @@ TEST(OverlappingRuns, KeepEveryByteBothJavaProcessesWrote)
     EXPECT_EQ(capture.size(), expectedSize) << capture;
 }
 
-TEST(Notice, IsTheGermanInformationBoxWithOkAlone)
+// The system's error code of opening an existing file with this access,
+// sharing reads and writes; ERROR_SUCCESS when it opens.
+DWORD OpenError(const std::string& path, DWORD access)
+{
+    const UniqueHandle file(CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.Valid() ? ERROR_SUCCESS : GetLastError();
+}
+
+// While a run waits for Java its launch log is shared for writing only: a
+// second run may empty and write it, but no one reads it half written.
+TEST(LaunchLogWhileJavaRuns, RefusesReadersAndAdmitsWriters)
 {
     PortableFolder folder(FOLDER_NAME);
     PrepareFolder(folder);
-    const LaunchOutcome outcome = RunDiagnostic(folder);
-    ASSERT_TRUE(outcome.ended);
-    ASSERT_EQ(outcome.boxes.size(), 1u);
-    const SeenMessageBox& notice = outcome.boxes[0];
-    EXPECT_EQ(notice.caption, "Information");
-    EXPECT_EQ(notice.text, NOTICE);
-    EXPECT_EQ(notice.buttonCount, 1);
-    EXPECT_FALSE(notice.hasOwner);
+    folder.MakeDataFolder();
+    ScopedJavaRunningTime running(JAVA_RUNNING_MS);
+    LaunchOutcome outcome;
+    std::thread run([&] { outcome = RunDiagnostic(folder); });
+    const bool javaStarted = WaitForJavaStart(folder);
+    const std::string log = folder.PathOf(LogPathOf(DIAGNOSTIC));
+    const DWORD readerError = OpenError(log, GENERIC_READ);
+    const DWORD writerError = OpenError(log, GENERIC_WRITE);
+    const bool javaStillRunning = !JavaRecordFinished(folder.ReadFile(JAVA_RECORD));
+    run.join();
+    ASSERT_TRUE(javaStarted);
+    ASSERT_TRUE(Ended(outcome));
+    ASSERT_TRUE(javaStillRunning) << "Java ended before the log was tried";
+    EXPECT_EQ(readerError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(writerError, static_cast<DWORD>(ERROR_SUCCESS));
 }
 
 // While the launcher holds its log no one may open it for reading; its size
@@ -408,7 +429,7 @@ TEST(Notice, NothingHappensUntilItIsDismissed)
         captureWhileUp = !CaptureFilesOf(folder).empty();
         javaWhileUp = folder.Exists(JAVA_RECORD);
     });
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     ASSERT_EQ(outcome.boxes.size(), 1u);
     EXPECT_FALSE(captureWhileUp);
     EXPECT_FALSE(javaWhileUp);
@@ -424,7 +445,7 @@ TEST(MissingJavaRuntime, LeavesTheRecordHeadAndEndsWithExitCodeOne)
     PortableFolder folder(FOLDER_NAME);
     folder.WriteStartProperties(PROPERTIES_TEXT);
     const LaunchOutcome outcome = RunDiagnostic(folder);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(EXIT_CODE_LAUNCH_FAILED));
     EXPECT_EQ(DescribeSeen(outcome), DescribeAll({Box::Notice, Box::CannotStart}, folder));
     EXPECT_EQ(ReadTheCaptureFile(folder), RecordHead(folder));
@@ -442,7 +463,7 @@ TEST(CaptureFileNotOpened, IsLoggedAndJavaWritesToItsOwnConsole)
     const std::string blocker = DATA_FOLDER + "\\" + day;
     folder.MakeDirectory(blocker);
     const LaunchOutcome outcome = RunDiagnostic(folder);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     if (TodaysCaptureName() != day) {
         GTEST_SKIP() << "the UTC day changed during the run";
     }
@@ -468,11 +489,6 @@ struct BlockedFolderCase {
     DWORD exitCode;
 };
 
-void PrintTo(const BlockedFolderCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class BlockedDataFolder : public testing::TestWithParam<BlockedFolderCase> {};
 
 TEST_P(BlockedDataFolder, IsReportedPerDirectoryAndTheRunGoesOn)
@@ -486,7 +502,7 @@ TEST_P(BlockedDataFolder, IsReportedPerDirectoryAndTheRunGoesOn)
     const std::string keep = "not a directory";
     folder.WriteFile(row.plainFile, keep);
     const LaunchOutcome outcome = RunDiagnostic(folder);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(row.exitCode));
     EXPECT_EQ(DescribeSeen(outcome), DescribeAll(row.boxes, folder));
     EXPECT_EQ(folder.ReadFile(row.plainFile), keep);
@@ -510,7 +526,8 @@ INSTANTIATE_TEST_SUITE_P(
                           {Box::OuterNotCreated, Box::InnerNotCreated, Box::PropertiesNotFound},
                           EXIT_CODE_NOTHING_TO_LAUNCH},
         BlockedFolderCase{"InnerIsAFile", DATA_FOLDER, true,
-                          {Box::InnerNotCreated, Box::Notice, Box::InnerNotCreated}, 0}));
+                          {Box::InnerNotCreated, Box::Notice, Box::InnerNotCreated}, 0}),
+    RowName());
 
 // A run that ends before the launch shows no notice, opens no capture file
 // and starts nothing; the first preparation has made the folder all the same.
@@ -520,11 +537,6 @@ struct EarlyEndCase {
     std::string missingFile;
 };
 
-void PrintTo(const EarlyEndCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class EarlyEnd : public testing::TestWithParam<EarlyEndCase> {};
 
 TEST_P(EarlyEnd, ShowsNoNoticeAndCapturesNothing)
@@ -533,14 +545,13 @@ TEST_P(EarlyEnd, ShowsNoNoticeAndCapturesNothing)
     PortableFolder folder(FOLDER_NAME);
     folder.InstallJava("java.exe");
     const LaunchOutcome outcome = RunDiagnostic(folder, nullptr, row.commandTail);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(EXIT_CODE_NOTHING_TO_LAUNCH));
     EXPECT_EQ(DescribeSeen(outcome), std::vector<std::string>{Describe(
                                          "Error", "Konnte die Datei " + row.missingFile +
                                                       " nicht finden!")});
-    EXPECT_TRUE(folder.IsDirectory(DATA_FOLDER));
     EXPECT_EQ(folder.EntriesOf(DATA_FOLDER),
-              std::vector<std::string>{DIAGNOSTIC + ".log"});
+              std::vector<std::string>{std::string(DIAGNOSTIC) + ".log"});
     EXPECT_FALSE(folder.Exists(JAVA_RECORD));
     const std::string log = folder.ReadFile(LogPathOf(DIAGNOSTIC));
     EXPECT_EQ(log.find("execute command"), std::string::npos) << log;
@@ -550,7 +561,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, EarlyEnd,
     testing::Values(EarlyEndCase{"NoStartProperties", "", DEFAULT_PROPERTIES},
                     EarlyEndCase{"AlternateFileMissing", "-c other.properties",
-                                 "other.properties"}));
+                                 "other.properties"}),
+    RowName());
 
 // Start directories too long for some of the paths joined to them. No path
 // is ever cut to fit: the system refuses a path longer than it handles, and
@@ -566,11 +578,6 @@ struct LongStartDirectoryCase {
     std::vector<std::string> dataEntries;
 };
 
-void PrintTo(const LongStartDirectoryCase& row, std::ostream* out)
-{
-    *out << row.name << " (" << row.length << " chars)";
-}
-
 class LongStartDirectory : public testing::TestWithParam<LongStartDirectoryCase> {};
 
 TEST_P(LongStartDirectory, NoPathIsCutAndTheRunGoesOn)
@@ -580,7 +587,7 @@ TEST_P(LongStartDirectory, NoPathIsCutAndTheRunGoesOn)
     ASSERT_EQ(folder.Path().size(), row.length);
     PrepareFolder(folder);
     const LaunchOutcome outcome = RunDiagnostic(folder);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(row.exitCode));
     EXPECT_EQ(DescribeSeen(outcome), DescribeAll(row.boxes, folder));
     EXPECT_EQ(folder.EntriesOf("."), row.startEntries);
@@ -602,6 +609,7 @@ INSTANTIATE_TEST_SUITE_P(
         LongStartDirectoryCase{"StartPropertiesOutOfReach", 240,
                                {Box::OuterNotCreated, Box::InnerNotCreated,
                                 Box::PropertiesNotFound},
-                               EXIT_CODE_NOTHING_TO_LAUNCH, {"current", "java"}, {}, {}}));
+                               EXIT_CODE_NOTHING_TO_LAUNCH, {"current", "java"}, {}, {}}),
+    RowName());
 
 }  // namespace

@@ -9,22 +9,15 @@
 
 #include "LauncherHarness.h"
 #include "PortableFolder.h"
+#include "RowName.h"
+#include "UniqueHandle.h"
 
 namespace {
 
-const std::string PROD = "Kestrelpoint-Portable";
 
 // The longest command line CreateProcess takes, without its terminator.
 constexpr size_t LONGEST_PROCESS_COMMAND_LINE = 32766;
 constexpr size_t MEGABYTE = 1024 * 1024;
-// Exceptions such as 0xC0000005 (access violation) end a process with a code
-// of error severity: these two top bits set.
-constexpr DWORD SEVERITY_MASK = 0xC0000000;
-
-bool IsCrashCode(DWORD exitCode)
-{
-    return exitCode != EXIT_CODE_NOTHING_TO_LAUNCH && (exitCode & SEVERITY_MASK) == SEVERITY_MASK;
-}
 
 // A start directory ready to launch: Java, data folder, start-properties file.
 void PrepareStart(const PortableFolder& outer, const std::string& start)
@@ -34,30 +27,20 @@ void PrepareStart(const PortableFolder& outer, const std::string& start)
     outer.WriteFile(start + "\\current\\config\\start.properties", "-Xmx1g /**");
 }
 
+// What a row's preparation hands the run: the command tail, and a file it
+// holds open while the launcher runs.
+struct Preparation {
+    std::string tail;
+    UniqueHandle heldFile;
+};
+
 struct HostileCase {
     const char* name;
     size_t startDirectoryLength;  // 0: a short start directory
-    // Prepares the folder; returns the command tail.
-    std::function<std::string(const PortableFolder& outer, const std::string& start)> prepare;
+    std::function<Preparation(const PortableFolder& outer, const std::string& start)> prepare;
     DWORD exitCode;
     bool javaStarts;
 };
-
-void PrintTo(const HostileCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
-// Holds the start-properties file open without sharing while the launcher runs.
-HANDLE lockedFile = INVALID_HANDLE_VALUE;
-
-void ReleaseLockedFile()
-{
-    if (lockedFile != INVALID_HANDLE_VALUE) {
-        CloseHandle(lockedFile);
-        lockedFile = INVALID_HANDLE_VALUE;
-    }
-}
 
 class HostileInput : public testing::TestWithParam<HostileCase> {};
 
@@ -68,16 +51,16 @@ TEST_P(HostileInput, EndsAsDocumentedWithinItsStartDirectory)
     const std::string start = row.startDirectoryLength == 0
                                   ? "start"
                                   : std::string(row.startDirectoryLength - outer.Path().size() - 1, 's');
-    const std::string tail = row.prepare(outer, start);
+    Preparation preparation = row.prepare(outer, start);
     LaunchRequest request;
-    request.executable = LauncherPath(PROD.c_str());
-    request.commandTail = tail;
+    request.executable = DeliverablePath(PROD);
+    request.commandTail = preparation.tail;
     request.currentDirectory = outer.PathOf(start);
     const LaunchOutcome outcome = LaunchAndWatch(request);
-    ReleaseLockedFile();
+    preparation.heldFile.Reset();
 
-    ASSERT_TRUE(outcome.ended) << "the launcher hung";
-    EXPECT_FALSE(IsCrashCode(outcome.exitCode)) << DescribeExitCode(outcome.exitCode);
+    // The exact code also tells a crash (an exception code) from an ending.
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(row.exitCode));
     const std::string javaDirectory = start + "\\java\\bin";
     if (row.javaStarts) {
@@ -89,18 +72,18 @@ TEST_P(HostileInput, EndsAsDocumentedWithinItsStartDirectory)
     EXPECT_FALSE(outer.Exists("..\\Kestrelpoint-Portable"));
 }
 
-std::string Prepared(const PortableFolder& outer, const std::string& start)
+Preparation Prepared(const PortableFolder& outer, const std::string& start)
 {
     PrepareStart(outer, start);
-    return "";
+    return {};
 }
 
-std::string WithProperties(const PortableFolder& outer, const std::string& start,
+Preparation WithProperties(const PortableFolder& outer, const std::string& start,
                            const std::string& text)
 {
     PrepareStart(outer, start);
     outer.WriteFile(start + "\\current\\config\\start.properties", text);
-    return "";
+    return {};
 }
 
 
@@ -125,8 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"LongestProcessCommandLine", 0,
                     [](const PortableFolder& outer, const std::string& start) {
                         PrepareStart(outer, start);
-                        const size_t used = LauncherPath(PROD.c_str()).size() + 3 + 3;
-                        return "-c " + std::string(LONGEST_PROCESS_COMMAND_LINE - used, 'n');
+                        const size_t used = DeliverablePath(PROD).size() + 3 + 3;
+                        return Preparation{
+                            "-c " + std::string(LONGEST_PROCESS_COMMAND_LINE - used, 'n'), {}};
                     },
                     EXIT_CODE_NOTHING_TO_LAUNCH, false},
         // Its start-properties path is longer than Windows opens without
@@ -142,29 +126,33 @@ INSTANTIATE_TEST_SUITE_P(
                         const std::string path = start + "\\current\\config\\start.properties";
                         DeleteFileA(outer.PathOf(path).c_str());
                         outer.MakeDirectory(path);
-                        return std::string();
+                        return Preparation{};
                     },
                     EXIT_CODE_NOTHING_TO_LAUNCH, false},
         HostileCase{"PropertiesFileLocked", 0,
                     [](const PortableFolder& outer, const std::string& start) {
+                        // Held open without sharing while the launcher runs.
                         PrepareStart(outer, start);
-                        lockedFile = CreateFileA(
+                        Preparation locked;
+                        locked.heldFile.Reset(CreateFileA(
                             outer.PathOf(start + "\\current\\config\\start.properties").c_str(),
                             GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
-                        return std::string();
+                            nullptr));
+                        EXPECT_TRUE(locked.heldFile.Valid());
+                        return locked;
                     },
                     EXIT_CODE_NOTHING_TO_LAUNCH, false},
         HostileCase{"ReadOnlyDataFolderAndLog", 0,
                     [](const PortableFolder& outer, const std::string& start) {
                         PrepareStart(outer, start);
                         const std::string data = start + "\\Kestrelpoint-Portable\\kestrelpoint";
-                        outer.WriteFile(data + "\\Kestrelpoint-Portable.log", "old");
-                        SetFileAttributesA(outer.PathOf(data + "\\Kestrelpoint-Portable.log").c_str(),
-                                           FILE_ATTRIBUTE_READONLY);
+                        const std::string log = start + "\\" + LogPathOf(PROD);
+                        outer.WriteFile(log, "old");
+                        SetFileAttributesA(outer.PathOf(log).c_str(), FILE_ATTRIBUTE_READONLY);
                         SetFileAttributesA(outer.PathOf(data).c_str(), FILE_ATTRIBUTE_READONLY);
-                        return std::string();
+                        return Preparation{};
                     },
-                    0, true}));
+                    0, true}),
+    RowName());
 
 }  // namespace

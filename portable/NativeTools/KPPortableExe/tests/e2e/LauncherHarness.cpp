@@ -1,7 +1,10 @@
 #include "LauncherHarness.h"
 
+#include <cstdio>
 #include <cstring>
 #include <set>
+
+#include "UniqueHandle.h"
 
 namespace {
 
@@ -9,6 +12,9 @@ constexpr DWORD POLL_INTERVAL_MS = 10;
 constexpr UINT DISMISS_TIMEOUT_MS = 2000;
 constexpr int MESSAGE_TEXT_CONTROL_ID = 0xFFFF;
 constexpr int MAX_WINDOW_TEXT = 16384;
+// A killed process is gone at once; this only bounds a system that hangs.
+constexpr DWORD TERMINATION_WAIT_MS = 5000;
+constexpr UINT KILLED_EXIT_CODE = 0xDEAD;
 
 struct BoxSearch {
     DWORD processId;
@@ -77,6 +83,31 @@ std::string ComposeCommandLine(const LaunchRequest& request)
     return line;
 }
 
+// Reads and dismisses the next box of the process, if one is up.
+void HandleNextBox(DWORD processId, const LaunchRequest& request, std::set<HWND>& handled,
+                   LaunchOutcome& outcome)
+{
+    BoxSearch search{processId, &handled, nullptr};
+    EnumWindows(FindBoxOfProcess, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) {
+        return;
+    }
+    handled.insert(search.found);
+    outcome.boxes.push_back(ReadBox(search.found));
+    if (request.onBox) {
+        request.onBox(outcome.boxes.back());
+    }
+    Dismiss(search.found);
+}
+
+std::string SystemErrorText(const char* what, DWORD error)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%s (system error %lu)", what,
+                  static_cast<unsigned long>(error));
+    return text;
+}
+
 }  // namespace
 
 LaunchOutcome LaunchAndWatch(const LaunchRequest& request)
@@ -85,37 +116,30 @@ LaunchOutcome LaunchAndWatch(const LaunchRequest& request)
     std::string commandLine = ComposeCommandLine(request);
     STARTUPINFOA startupInfo = {};
     startupInfo.cb = sizeof startupInfo;
-    PROCESS_INFORMATION process = {};
+    PROCESS_INFORMATION information = {};
     if (!CreateProcessA(request.executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                        nullptr, request.currentDirectory.c_str(), &startupInfo, &process)) {
+                        nullptr, request.currentDirectory.c_str(), &startupInfo, &information)) {
+        outcome.failure = SystemErrorText("the launcher could not be started", GetLastError());
         return outcome;
     }
+    OwnedProcess launcher;
+    launcher.Adopt(information);
     std::set<HWND> handled;
     const ULONGLONG deadline = GetTickCount64() + request.timeLimitMs;
-    while (WaitForSingleObject(process.hProcess, POLL_INTERVAL_MS) == WAIT_TIMEOUT) {
+    while (WaitForSingleObject(launcher.process.Get(), POLL_INTERVAL_MS) == WAIT_TIMEOUT) {
         if (GetTickCount64() > deadline) {
-            TerminateProcess(process.hProcess, 0);
-            WaitForSingleObject(process.hProcess, INFINITE);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
+            TerminateProcess(launcher.process.Get(), KILLED_EXIT_CODE);
+            const bool gone =
+                WaitForSingleObject(launcher.process.Get(), TERMINATION_WAIT_MS) == WAIT_OBJECT_0;
+            outcome.failure = "the launcher hung: killed after " +
+                              std::to_string(request.timeLimitMs) + " ms" +
+                              (gone ? "" : ", and it did not end even then");
             return outcome;
         }
-        BoxSearch search{process.dwProcessId, &handled, nullptr};
-        EnumWindows(FindBoxOfProcess, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr) {
-            continue;
-        }
-        handled.insert(search.found);
-        outcome.boxes.push_back(ReadBox(search.found));
-        if (request.onBox) {
-            request.onBox(outcome.boxes.back());
-        }
-        Dismiss(search.found);
+        HandleNextBox(launcher.id, request, handled, outcome);
     }
     outcome.ended = true;
-    GetExitCodeProcess(process.hProcess, &outcome.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(launcher.process.Get(), &outcome.exitCode);
     return outcome;
 }
 
@@ -124,27 +148,19 @@ LaunchOutcome LaunchIn(const std::string& deliverableName, const std::string& st
                        std::function<void(const SeenMessageBox&)> onBox)
 {
     LaunchRequest request;
-    request.executable = LauncherPath(deliverableName.c_str());
+    request.executable = DeliverablePath(deliverableName);
     request.commandTail = commandTail;
     request.currentDirectory = startDirectory;
     request.onBox = std::move(onBox);
     return LaunchAndWatch(request);
 }
 
-std::string BuildOutputDirectory()
+testing::AssertionResult Ended(const LaunchOutcome& outcome)
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    char* lastSeparator = std::strrchr(path, '\\');
-    if (lastSeparator != nullptr) {
-        *lastSeparator = '\0';
+    if (outcome.ended) {
+        return testing::AssertionSuccess();
     }
-    return path;
-}
-
-std::string LauncherPath(const char* deliverableName)
-{
-    return BuildOutputDirectory() + "\\" + deliverableName + ".exe";
+    return testing::AssertionFailure() << outcome.failure;
 }
 
 std::string DescribeExitCode(DWORD exitCode)

@@ -5,9 +5,13 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "HarnessFacts.h"
 
 struct SeenMessageBox {
     std::string caption;
@@ -17,9 +21,12 @@ struct SeenMessageBox {
 };
 
 struct LaunchOutcome {
-    bool ended = false;     // false: the time limit ran out and the launcher was killed
+    bool ended = false;     // the launcher ran to its end within the time limit
     DWORD exitCode = 0;
     std::vector<SeenMessageBox> boxes;
+    // Why it did not end: not started (with the system's error code), or
+    // killed at the time limit.
+    std::string failure;
 };
 
 struct LaunchRequest {
@@ -41,11 +48,8 @@ LaunchOutcome LaunchIn(const std::string& deliverableName, const std::string& st
                        const std::string& commandTail = "",
                        std::function<void(const SeenMessageBox&)> onBox = nullptr);
 
-// The folder of the test program, where the build puts the launchers and
-// the stand-in Java runtime too.
-std::string BuildOutputDirectory();
-
-std::string LauncherPath(const char* deliverableName);
+// Passes when the launcher ran to its end; otherwise says why it did not.
+testing::AssertionResult Ended(const LaunchOutcome& outcome);
 
 constexpr DWORD EXIT_CODE_NOTHING_TO_LAUNCH = 0xFFFFFFFF;  // -1
 constexpr DWORD EXIT_CODE_LAUNCH_FAILED = 1;

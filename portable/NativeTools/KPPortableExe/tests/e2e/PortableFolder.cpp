@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <atomic>
 
-#include "LauncherHarness.h"
+#include "UniqueHandle.h"
 
 namespace {
 
@@ -22,14 +24,6 @@ std::string UniqueSuffix()
 {
     static std::atomic<unsigned> counter{0};
     return "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-}
-
-void MakeParents(const std::string& path)
-{
-    for (size_t separator = path.find('\\', 3); separator != std::string::npos;
-         separator = path.find('\\', separator + 1)) {
-        CreateDirectoryA(path.substr(0, separator).c_str(), nullptr);
-    }
 }
 
 std::wstring Widened(const std::string& text)
@@ -68,6 +62,20 @@ void RemoveTree(const std::wstring& path)
     RemoveDirectoryW(path.c_str());
 }
 
+std::wstring ExtendedLengthPath(const std::string& path)
+{
+    return L"\\\\?\\" + Widened(path);
+}
+
+// Creates the missing folders of a path.
+void MakeParents(const std::string& path)
+{
+    for (size_t separator = path.find('\\', 3); separator != std::string::npos;
+         separator = path.find('\\', separator + 1)) {
+        CreateDirectoryA(path.substr(0, separator).c_str(), nullptr);
+    }
+}
+
 }  // namespace
 
 PortableFolder::PortableFolder(const std::string& name) : PortableFolder(name, 0) {}
@@ -78,23 +86,28 @@ PortableFolder::PortableFolder(const std::string& name, std::size_t pathLength)
     if (path_.size() < pathLength) {
         path_.append(pathLength - path_.size(), PADDING_CHAR);
     }
-    CreateDirectoryA(path_.c_str(), nullptr);
+    RemoveTree(ExtendedLengthPath(path_));
+    if (!CreateDirectoryA(path_.c_str(), nullptr)) {
+        ADD_FAILURE() << "test folder not created: " << path_ << " (system error "
+                      << GetLastError() << ")";
+    }
 }
 
 PortableFolder::~PortableFolder()
 {
-    RemoveTree(L"\\\\?\\" + Widened(path_));
+    RemoveTree(ExtendedLengthPath(path_));
 }
 
 void PortableFolder::WriteFile(const std::string& relative, const std::string& bytes) const
 {
     const std::string path = PathOf(relative);
     MakeParents(path);
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    if (file.Valid()) {
+        ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    }
 }
 
 std::string PortableFolder::ReadFile(const std::string& relative) const
@@ -154,7 +167,7 @@ void PortableFolder::InstallJavaAt(const std::string& relative) const
 {
     const std::string target = PathOf(relative);
     MakeParents(target);
-    CopyFileA((BuildOutputDirectory() + "\\standin-java.exe").c_str(), target.c_str(), FALSE);
+    CopyFileA(BesideThisExecutable(STANDIN_JAVA_FILE).c_str(), target.c_str(), FALSE);
 }
 
 void PortableFolder::WriteStartProperties(const std::string& text,
@@ -181,43 +194,13 @@ std::string WaitForJavaRecord(const PortableFolder& folder, const std::string& j
 {
     constexpr DWORD TIME_LIMIT_MS = 10000;
     constexpr DWORD POLL_INTERVAL_MS = 20;
-    const std::string recordPath = javaDirectory + "\\received.txt";
+    const std::string recordPath = javaDirectory + "\\" + JAVA_RECORD_FILE;
     for (DWORD waited = 0; waited < TIME_LIMIT_MS; waited += POLL_INTERVAL_MS) {
         const std::string record = folder.ReadFile(recordPath);
-        if (record.find("finished=") != std::string::npos) {
+        if (JavaRecordFinished(record)) {
             return record;
         }
         Sleep(POLL_INTERVAL_MS);
     }
     return "";
-}
-
-std::string RecordField(const std::string& record, const std::string& key)
-{
-    // Keys stand at the start of a line; a value may hold "key=" itself.
-    const std::string lines = "\n" + record;
-    const std::string label = "\n" + key + "=";
-    const size_t start = lines.find(label);
-    if (start == std::string::npos) {
-        return "";
-    }
-    const size_t valueStart = start + label.size();
-    return lines.substr(valueStart, lines.find("\r\n", valueStart) - valueStart);
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return "";
-    }
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read != 0) {
-        bytes.append(chunk, read);
-    }
-    CloseHandle(file);
-    return bytes;
 }

@@ -1,15 +1,20 @@
 // A fresh portable folder for one test: the launcher's start directory,
-// created in the temp folder and removed again afterwards.
+// created empty in the temp folder and removed again afterwards.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "HarnessFacts.h"
+#include "JavaRecord.h"
+
 class PortableFolder {
 public:
     // name: the folder's own name, so that tests can use blanks or bytes
-    // above 127 in it; a unique suffix keeps tests apart.
+    // above 127 in it; a suffix of the process id and a counter keeps tests
+    // apart. Process ids are reused, so a folder of the same name that an
+    // earlier run left behind is removed first.
     explicit PortableFolder(const std::string& name = "KP");
     // The same, with the name padded so that Path() has exactly pathLength
     // chars: for start directories near the path limits.
@@ -21,6 +26,10 @@ public:
     const std::string& Path() const { return path_; }
     std::string PathOf(const std::string& relative) const { return path_ + "\\" + relative; }
 
+    // The layout functions use the system's ANSI functions with their path
+    // limits, as a user's tools would: a folder or file beyond them is not
+    // made, which the tests of long start directories build on.
+    //
     // Writes bytes to a file below the folder, creating missing folders.
     void WriteFile(const std::string& relative, const std::string& bytes) const;
     // The file's bytes, or the empty text when it cannot be read.
@@ -52,14 +61,8 @@ std::string LogPathOf(const std::string& deliverableName);
 // The bytes a log holds for these entries, each ended by CR LF.
 std::string JoinEntries(const std::vector<std::string>& entries);
 
-// The stand-in Java runtime's record (received.txt in the folder of the
-// started java executable, relative to the portable folder), once its first
-// run has finished; the empty text when none finished within the time limit.
+// The stand-in Java runtime's record (in the folder of the started java
+// executable, relative to the portable folder), once its first run has
+// finished; the empty text when none finished within the time limit.
 std::string WaitForJavaRecord(const PortableFolder& folder,
                               const std::string& javaDirectory = "java\\bin");
-
-// The value of "key=" in a record, up to its CR LF; the empty text when absent.
-std::string RecordField(const std::string& record, const std::string& key);
-
-// A file's bytes by its full path, or the empty text when it cannot be read.
-std::string ReadWholeFile(const std::string& path);

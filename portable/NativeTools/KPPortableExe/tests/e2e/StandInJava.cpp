@@ -1,24 +1,26 @@
 // A stand-in for the Java runtime: records what it was given, writes to its
 // standard output and standard error, and ends.
 //
-// It appends one record to "received.txt" beside itself:
-//   commandLine=<its command line, byte for byte>
-//   currentDirectory=<its current directory>
-//   stdout=<file|console|none|other>   (likewise stderr)
-//   console=<yes|no>
-//   pid=<process id>
-// then, on each valid standard handle, "standin stdout <pid>" or
-// "standin stderr <pid>" with CR LF; after STANDIN_SLEEP_MS milliseconds (an
-// environment variable, default 0) "standin done <pid>" on standard output;
-// last, "finished=<pid>" in the record file.
+// It appends to the record beside itself (JavaRecord.h) the fields
+// commandLine (byte for byte), currentDirectory, stdout and stderr (file,
+// console, none or other), console (yes or no) and pid; then writes, on each
+// valid standard handle, "standin stdout <pid>" or "standin stderr <pid>" with
+// CR LF; after STANDIN_SLEEP_MS milliseconds (an environment variable,
+// default 0) "standin done <pid>" on standard output; last, the field
+// finished=<pid>.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
+#include "HarnessFacts.h"
+#include "JavaRecord.h"
+#include "UniqueHandle.h"
+
 namespace {
+
+constexpr DWORD SLEEP_VALUE_CHARS = 32;
+constexpr int DECIMAL_BASE = 10;
 
 const char* DescribeHandle(HANDLE handle)
 {
@@ -35,29 +37,17 @@ const char* DescribeHandle(HANDLE handle)
     }
 }
 
-std::string RecordPath()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    char* lastSeparator = std::strrchr(path, '\\');
-    if (lastSeparator != nullptr) {
-        lastSeparator[1] = '\0';
-    }
-    return std::string(path) + "received.txt";
-}
-
 // Appends in one write, so that records of overlapping runs stay whole.
 void AppendToRecord(const std::string& text)
 {
-    const HANDLE file = CreateFileA(RecordPath().c_str(), FILE_APPEND_DATA,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const UniqueHandle file(CreateFileA(BesideThisExecutable(JAVA_RECORD_FILE).c_str(),
+                                        FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
         return;
     }
     DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 void WriteLine(DWORD standardHandle, const std::string& line)
@@ -73,11 +63,11 @@ void WriteLine(DWORD standardHandle, const std::string& line)
 
 DWORD SleepMilliseconds()
 {
-    char value[32] = {};
+    char value[SLEEP_VALUE_CHARS] = {};
     if (GetEnvironmentVariableA("STANDIN_SLEEP_MS", value, sizeof value) == 0) {
         return 0;
     }
-    return static_cast<DWORD>(std::strtoul(value, nullptr, 10));
+    return static_cast<DWORD>(std::strtoul(value, nullptr, DECIMAL_BASE));
 }
 
 }  // namespace
@@ -87,16 +77,17 @@ int main()
     const std::string pid = std::to_string(GetCurrentProcessId());
     char currentDirectory[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, currentDirectory);
-    AppendToRecord(std::string("commandLine=") + GetCommandLineA() + "\r\n" +
-                   "currentDirectory=" + currentDirectory + "\r\n" +
-                   "stdout=" + DescribeHandle(GetStdHandle(STD_OUTPUT_HANDLE)) + "\r\n" +
-                   "stderr=" + DescribeHandle(GetStdHandle(STD_ERROR_HANDLE)) + "\r\n" +
-                   "console=" + (GetConsoleWindow() != nullptr ? "yes" : "no") + "\r\n" +
-                   "pid=" + pid + "\r\n");
+    AppendToRecord(
+        JavaRecordField(FIELD_COMMAND_LINE, GetCommandLineA()) +
+        JavaRecordField(FIELD_CURRENT_DIRECTORY, currentDirectory) +
+        JavaRecordField(FIELD_STDOUT, DescribeHandle(GetStdHandle(STD_OUTPUT_HANDLE))) +
+        JavaRecordField(FIELD_STDERR, DescribeHandle(GetStdHandle(STD_ERROR_HANDLE))) +
+        JavaRecordField(FIELD_CONSOLE, GetConsoleWindow() != nullptr ? "yes" : "no") +
+        JavaRecordField(FIELD_PID, pid));
     WriteLine(STD_OUTPUT_HANDLE, "standin stdout " + pid);
     WriteLine(STD_ERROR_HANDLE, "standin stderr " + pid);
     Sleep(SleepMilliseconds());
     WriteLine(STD_OUTPUT_HANDLE, "standin done " + pid);
-    AppendToRecord("finished=" + pid + "\r\n");
+    AppendToRecord(JavaRecordField(FIELD_FINISHED, pid));
     return 0;
 }

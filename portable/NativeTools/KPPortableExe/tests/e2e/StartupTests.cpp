@@ -7,12 +7,10 @@
 
 #include "LauncherHarness.h"
 #include "PortableFolder.h"
+#include "RowName.h"
 
 namespace {
 
-const std::string PROD = "Kestrelpoint-Portable";
-const std::string DEMO = "Kestrelpoint-Portable-Demo";
-const std::string DIAGNOSTIC = "Kestrelpoint-Portable-DiagnosticMode";
 
 const std::string DEFAULT_PROPERTIES = "current\\config\\start.properties";
 
@@ -42,7 +40,7 @@ TEST(LaunchLog, MissingStartPropertiesEndsTheLogWithTheMessageAndShowsIt)
     PortableFolder folder;
     folder.MakeDataFolder();
     const LaunchOutcome outcome = RunVariant(PROD, folder);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(EXIT_CODE_NOTHING_TO_LAUNCH));
     EXPECT_EQ(folder.ReadFile(LogPathOf(PROD)), LogOfMissingFile({}, DEFAULT_PROPERTIES));
     ASSERT_EQ(outcome.boxes.size(), 1u);
@@ -67,7 +65,7 @@ TEST(LaunchLog, WithoutTheDataFolderNoLogAndNoFolderIsCreatedAndTheRunGoesOn)
         SCOPED_TRACE(deliverable);
         PortableFolder folder;
         const LaunchOutcome outcome = RunVariant(deliverable, folder);
-        ASSERT_TRUE(outcome.ended);
+        ASSERT_TRUE(Ended(outcome));
         EXPECT_EQ(outcome.exitCode, EXIT_CODE_NOTHING_TO_LAUNCH);
         EXPECT_EQ(outcome.boxes.size(), 1u);
         EXPECT_FALSE(folder.Exists("Kestrelpoint-Portable"));
@@ -90,22 +88,17 @@ TEST(LaunchLog, EachVariantWritesItsOwnLogInTheSharedDataFolder)
 // What the launcher shows when its start-properties file is missing, in the
 // language of each variant.
 struct MissingFileCase {
-    std::string deliverable;
+    const char* name;  // the deliverable
     std::string text;
 };
-
-void PrintTo(const MissingFileCase& row, std::ostream* out)
-{
-    *out << row.deliverable;
-}
 
 class MissingFileMessage : public testing::TestWithParam<MissingFileCase> {};
 
 TEST_P(MissingFileMessage, IsShownInTheVariantsLanguage)
 {
     PortableFolder folder;
-    const LaunchOutcome outcome = RunVariant(GetParam().deliverable, folder);
-    ASSERT_TRUE(outcome.ended);
+    const LaunchOutcome outcome = RunVariant(GetParam().name, folder);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(outcome.exitCode, EXIT_CODE_NOTHING_TO_LAUNCH);
     ASSERT_FALSE(outcome.boxes.empty());
     EXPECT_EQ(outcome.boxes.back().caption, "Error");
@@ -118,20 +111,20 @@ INSTANTIATE_TEST_SUITE_P(
         MissingFileCase{PROD, "Could not find file 'current\\config\\start.properties'!"},
         MissingFileCase{DEMO, "Could not find file 'current\\config\\start_DemoMode.properties'!"},
         MissingFileCase{DIAGNOSTIC,
-                        "Konnte die Datei current\\config\\start.properties nicht finden!"}));
+                        "Konnte die Datei current\\config\\start.properties nicht finden!"}),
+    RowName());
 
-// A command tail, and what the scan of it leaves in the log.
+// A command tail, what the scan of it leaves in the log, and which file the
+// reader is then asked for. The unit tests of the scan cover its rules row by
+// row; the rows here are those whose fault only the real executable shows:
+// the entries reaching the log file as bytes, and -c (or its absence)
+// deciding the file the reader opens.
 struct TailCase {
     const char* name;
     std::string tail;
     std::vector<std::string> entries;  // between "check for params" and "try to load ..."
     std::string relativeName;          // the start-properties file the reader is asked for
 };
-
-void PrintTo(const TailCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class CommandTail : public testing::TestWithParam<TailCase> {};
 
@@ -141,7 +134,7 @@ TEST_P(CommandTail, IsScannedForOptionsAndTheFileName)
     PortableFolder folder;
     folder.MakeDataFolder();
     const LaunchOutcome outcome = RunVariant(PROD, folder, row.tail);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(folder.ReadFile(LogPathOf(PROD)), LogOfMissingFile(row.entries, row.relativeName));
 }
 
@@ -153,44 +146,23 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TailCase{"OptionAndName", "-c my.properties", {LOAD_ANOTHER, EXTRACT, "my.properties"},
                  "my.properties"},
-        TailCase{"OptionJoinedToName", "-cmy.properties",
-                 {LOAD_ANOTHER, EXTRACT, "my.properties"}, "my.properties"},
         TailCase{"OptionAlone", "-c", {LOAD_ANOTHER}, ""},
-        TailCase{"TrailingHyphenEndsTheScan", "-c -", {LOAD_ANOTHER}, ""},
         TailCase{"NameWithoutOption", "my.properties", {EXTRACT, "my.properties"},
                  DEFAULT_PROPERTIES},
-        TailCase{"OptionAfterNameIsPartOfIt", "my.properties -c",
-                 {EXTRACT, "my.properties -c"}, DEFAULT_PROPERTIES},
-        TailCase{"OtherOptionDropped", "-x my.properties", {EXTRACT, "my.properties"},
-                 DEFAULT_PROPERTIES},
-        TailCase{"UpperCaseOptionDropped", "-C my.properties", {EXTRACT, "my.properties"},
-                 DEFAULT_PROPERTIES},
-        TailCase{"DoubleHyphen", "--c my.properties", {EXTRACT, "c my.properties"},
-                 DEFAULT_PROPERTIES},
-        TailCase{"HyphenBlank", "- c my.properties", {EXTRACT, "c my.properties"},
-                 DEFAULT_PROPERTIES},
-        TailCase{"OptionTwice", "-c -c my.properties",
-                 {LOAD_ANOTHER, LOAD_ANOTHER, EXTRACT, "my.properties"}, "my.properties"},
-        TailCase{"TabIsNoSeparator", "-c\tmy.properties",
-                 {LOAD_ANOTHER, EXTRACT, "\tmy.properties"}, "\tmy.properties"},
-        TailCase{"TrailingBlanksKept", "-c my.properties  ",
-                 {LOAD_ANOTHER, EXTRACT, "my.properties  "}, "my.properties  "},
         TailCase{"QuotesKept", "-c \"my.properties\"",
-                 {LOAD_ANOTHER, EXTRACT, "\"my.properties\""}, "\"my.properties\""}));
+                 {LOAD_ANOTHER, EXTRACT, "\"my.properties\""}, "\"my.properties\""}),
+    RowName());
 
 // How the tail is cut from the full command line: a quoted executable name
 // runs on up to the next blank, so an option written straight after the
-// closing quote still belongs to the name.
+// closing quote still belongs to the name. The unit tests cover the rule row
+// by row; the rows here show that the launcher applies it to the command line
+// it really got, not to the tail the C runtime cuts by rules of its own.
 struct CommandLineCase {
     const char* name;
     std::string afterExecutable;  // what follows the quoted executable path
     std::vector<std::string> entries;
 };
-
-void PrintTo(const CommandLineCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class ExecutableName : public testing::TestWithParam<CommandLineCase> {};
 
@@ -200,10 +172,10 @@ TEST_P(ExecutableName, IsSkippedByTheStartUpRule)
     PortableFolder folder;
     folder.MakeDataFolder();
     LaunchRequest request;
-    request.executable = LauncherPath(PROD.c_str());
+    request.executable = DeliverablePath(PROD);
     request.exactCommandLine = "\"" + request.executable + "\"" + row.afterExecutable;
     request.currentDirectory = folder.Path();
-    ASSERT_TRUE(LaunchAndWatch(request).ended);
+    ASSERT_TRUE(Ended(LaunchAndWatch(request)));
     const std::string log = folder.ReadFile(LogPathOf(PROD));
     const std::string expected = JoinEntries({"Starting ...", "check for params"}) +
                                  JoinEntries(row.entries) + "try to load the properties\r\n";
@@ -216,9 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"BlankAfterQuotedName", " -c my.properties",
                         {LOAD_ANOTHER, EXTRACT, "my.properties"}},
         CommandLineCase{"OptionRightAfterQuote", "-c my.properties", {EXTRACT, "my.properties"}},
-        CommandLineCase{"TabsAndControlCharsSkipped", "\t\x01 -c x", {LOAD_ANOTHER, EXTRACT, "x"}},
-        CommandLineCase{"NothingAfterName", "", {}},
-        CommandLineCase{"OnlyBlanksAfterName", "   ", {}}));
+        CommandLineCase{"TabsAndControlCharsSkipped", "\t\x01 -c x", {LOAD_ANOTHER, EXTRACT, "x"}}),
+    RowName());
 
 // A rest of the tail longer than the launcher holds is cut; the cut name
 // still cannot be opened, so no other file is ever read in its place.
@@ -228,7 +199,7 @@ TEST(CommandTailLimits, AnOverlongFileNameIsCutAndReportedAsNotFound)
     folder.MakeDataFolder();
     const std::string name(9000, 'n');
     const LaunchOutcome outcome = RunVariant(PROD, folder, "-c " + name);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(outcome.exitCode, EXIT_CODE_NOTHING_TO_LAUNCH);
     const std::string heldName(8047, 'n');
     const std::string log = folder.ReadFile(LogPathOf(PROD));
@@ -257,15 +228,15 @@ TEST(LaunchLogLimits, ALogPathTooLongForWindowsNeverLeavesACutName)
     outer.MakeDirectory(dataFolder);
 
     LaunchRequest request;
-    request.executable = LauncherPath(PROD.c_str());
+    request.executable = DeliverablePath(PROD);
     request.currentDirectory = outer.PathOf(start);
     const LaunchOutcome outcome = LaunchAndWatch(request);
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(outcome.exitCode, 0u);
     EXPECT_FALSE(WaitForJavaRecord(outer, start + "\\java\\bin").empty());
 
     for (const std::string& name : outer.EntriesOf(dataFolder)) {
-        EXPECT_EQ(name, PROD + ".log");
+        EXPECT_EQ(name, std::string(PROD) + ".log");
     }
 }
 

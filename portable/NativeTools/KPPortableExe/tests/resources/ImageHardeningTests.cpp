@@ -1,6 +1,9 @@
 // Reads the built launchers' PE headers: what the loader sees about the
 // image's kind, its protections and the DLLs it needs.
 #include "BuiltLaunchers.h"
+#include "RowName.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -206,6 +209,6 @@ TEST_P(ImageHardening, LinksTheStackProtectorsCheck)
     EXPECT_NE(file_.Bytes().find(STACK_GUARD_MESSAGE), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Launchers, ImageHardening, ::testing::ValuesIn(DELIVERABLES));
+INSTANTIATE_TEST_SUITE_P(Launchers, ImageHardening, ::testing::ValuesIn(DELIVERABLES), RowName());
 
 }  // namespace

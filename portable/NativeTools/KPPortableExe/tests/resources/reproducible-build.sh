@@ -5,9 +5,10 @@
 #
 # Usage: reproducible-build.sh SOURCE_DIR TOOLCHAIN_FILE BUILD_TYPE WORK_DIR [MAIN_BIN_DIR]
 # With MAIN_BIN_DIR, the executables of the main build must match as well.
+# KP_DELIVERABLES (set by CTest from the build's list): the launchers' names.
 set -eu
 source_dir=$1 toolchain=$2 build_type=$3 work=$4 main_bin=${5:-}
-deliverables="Kestrelpoint-Portable Kestrelpoint-Portable-Demo Kestrelpoint-Portable-DiagnosticMode"
+deliverables=${KP_DELIVERABLES:?the launchers to build, separated by blanks}
 
 rm -rf "$work"
 moved_source="$work/a source folder moved elsewhere"
