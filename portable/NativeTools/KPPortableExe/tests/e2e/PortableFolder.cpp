@@ -24,14 +24,6 @@ std::string UniqueSuffix()
     return "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
 }
 
-void MakeParents(const std::string& path)
-{
-    for (size_t separator = path.find('\\', 3); separator != std::string::npos;
-         separator = path.find('\\', separator + 1)) {
-        CreateDirectoryA(path.substr(0, separator).c_str(), nullptr);
-    }
-}
-
 std::wstring Widened(const std::string& text)
 {
     const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -41,9 +33,49 @@ std::wstring Widened(const std::string& text)
     return wide;
 }
 
+std::string Narrowed(const std::wstring& text)
+{
+    const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr,
+                                           nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
+    narrow.resize(static_cast<size_t>(length - 1));
+    return narrow;
+}
+
+// The extended-length form of a path: tests lay out and inspect folders at
+// and beyond the path limits they check, so their own set-up and checks must
+// not be bound by those limits. The prefix turns off the system's clean-up of
+// "." and "..", which the full-path step does instead.
+std::wstring LongPath(const std::string& path)
+{
+    const std::wstring wide = Widened(path);
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), size, &full[0], nullptr));
+    return L"\\\\?\\" + full;
+}
+
+void MakeOneDirectory(const std::string& path)
+{
+    CreateDirectoryW(LongPath(path).c_str(), nullptr);
+}
+
+void MakeParents(const std::string& path)
+{
+    for (size_t separator = path.find('\\', 3); separator != std::string::npos;
+         separator = path.find('\\', separator + 1)) {
+        MakeOneDirectory(path.substr(0, separator));
+    }
+}
+
+DWORD AttributesOf(const std::string& path)
+{
+    return GetFileAttributesW(LongPath(path).c_str());
+}
+
 // Removes a folder with everything in it; read-only entries left by a test
-// must not keep it alive. Tests make paths longer than MAX_PATH, which only
-// the wide functions reach, through the extended-length prefix.
+// must not keep it alive.
 void RemoveTree(const std::wstring& path)
 {
     WIN32_FIND_DATAW entry;
@@ -68,6 +100,13 @@ void RemoveTree(const std::wstring& path)
     RemoveDirectoryW(path.c_str());
 }
 
+void WriteBytes(HANDLE file, const std::string& bytes)
+{
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
 }  // namespace
 
 PortableFolder::PortableFolder(const std::string& name) : PortableFolder(name, 0) {}
@@ -78,23 +117,31 @@ PortableFolder::PortableFolder(const std::string& name, std::size_t pathLength)
     if (path_.size() < pathLength) {
         path_.append(pathLength - path_.size(), PADDING_CHAR);
     }
-    CreateDirectoryA(path_.c_str(), nullptr);
+    MakeOneDirectory(path_);
 }
 
 PortableFolder::~PortableFolder()
 {
-    RemoveTree(L"\\\\?\\" + Widened(path_));
+    RemoveTree(LongPath(path_));
 }
 
 void PortableFolder::WriteFile(const std::string& relative, const std::string& bytes) const
 {
     const std::string path = PathOf(relative);
     MakeParents(path);
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteBytes(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr),
+               bytes);
+}
+
+void PortableFolder::WriteFileBeyondPathLimit(const std::string& relative,
+                                              const std::string& bytes) const
+{
+    const std::string path = PathOf(relative);
+    MakeParents(path);
+    WriteBytes(CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr),
+               bytes);
 }
 
 std::string PortableFolder::ReadFile(const std::string& relative) const
@@ -104,12 +151,12 @@ std::string PortableFolder::ReadFile(const std::string& relative) const
 
 bool PortableFolder::Exists(const std::string& relative) const
 {
-    return GetFileAttributesA(PathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return AttributesOf(PathOf(relative)) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool PortableFolder::IsDirectory(const std::string& relative) const
 {
-    const DWORD attributes = GetFileAttributesA(PathOf(relative).c_str());
+    const DWORD attributes = AttributesOf(PathOf(relative));
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -117,17 +164,18 @@ std::vector<std::string> PortableFolder::EntriesOf(const std::string& relative,
                                                    const std::string& pattern) const
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA(PathOf(relative + "\\" + pattern).c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    const HANDLE search =
+        FindFirstFileW(LongPath(PathOf(relative + "\\" + pattern)).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) {
         return names;
     }
     do {
-        const std::string name = entry.cFileName;
+        const std::string name = Narrowed(entry.cFileName);
         if (name != "." && name != "..") {
             names.push_back(name);
         }
-    } while (FindNextFileA(search, &entry));
+    } while (FindNextFileW(search, &entry));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
@@ -137,7 +185,12 @@ void PortableFolder::MakeDirectory(const std::string& relative) const
 {
     const std::string path = PathOf(relative);
     MakeParents(path);
-    CreateDirectoryA(path.c_str(), nullptr);
+    MakeOneDirectory(path);
+}
+
+bool PortableFolder::Remove(const std::string& relative) const
+{
+    return DeleteFileW(LongPath(PathOf(relative)).c_str()) != FALSE;
 }
 
 void PortableFolder::MakeDataFolder() const
@@ -154,7 +207,8 @@ void PortableFolder::InstallJavaAt(const std::string& relative) const
 {
     const std::string target = PathOf(relative);
     MakeParents(target);
-    CopyFileA((BuildOutputDirectory() + "\\standin-java.exe").c_str(), target.c_str(), FALSE);
+    CopyFileW(LongPath(BuildOutputDirectory() + "\\standin-java.exe").c_str(),
+              LongPath(target).c_str(), FALSE);
 }
 
 void PortableFolder::WriteStartProperties(const std::string& text,
@@ -207,8 +261,9 @@ std::string RecordField(const std::string& record, const std::string& key)
 
 std::string ReadWholeFile(const std::string& path)
 {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return "";
     }
