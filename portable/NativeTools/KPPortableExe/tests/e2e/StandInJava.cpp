@@ -11,6 +11,12 @@
 // "standin stderr <pid>" with CR LF; after STANDIN_SLEEP_MS milliseconds (an
 // environment variable, default 0) "standin done <pid>" on standard output;
 // last, "finished=<pid>" in the record file.
+//
+// With STANDIN_FLOOD_EVENT naming an event, right after its first two lines
+// it writes numbered lines "standin line <pid> <n>" (n from 0) on standard
+// output, one write each: at least STANDIN_FLOOD_LINES of them, and on until
+// the event is signalled (at most FLOOD_LINE_LIMIT). Tests make writers
+// overlap with it.
 #include <windows.h>
 
 #include <cstdio>
@@ -71,13 +77,45 @@ void WriteLine(DWORD standardHandle, const std::string& line)
     WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
-DWORD SleepMilliseconds()
+// The number an environment variable holds; 0 when it is not set.
+DWORD NumberFromEnvironment(const char* name)
 {
     char value[32] = {};
-    if (GetEnvironmentVariableA("STANDIN_SLEEP_MS", value, sizeof value) == 0) {
+    if (GetEnvironmentVariableA(name, value, sizeof value) == 0) {
         return 0;
     }
     return static_cast<DWORD>(std::strtoul(value, nullptr, 10));
+}
+
+DWORD SleepMilliseconds()
+{
+    return NumberFromEnvironment("STANDIN_SLEEP_MS");
+}
+
+// A test that died before it signalled must not leave a flood filling the disk.
+constexpr DWORD FLOOD_LINE_LIMIT = 1000000;
+
+// Without the event (never made, or already gone) the minimum is all.
+bool StopRequested(HANDLE stop)
+{
+    return stop == nullptr || WaitForSingleObject(stop, 0) == WAIT_OBJECT_0;
+}
+
+void FloodStandardOutput(const std::string& pid)
+{
+    char eventName[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("STANDIN_FLOOD_EVENT", eventName, sizeof eventName) == 0) {
+        return;
+    }
+    const HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, eventName);
+    const DWORD minimum = NumberFromEnvironment("STANDIN_FLOOD_LINES");
+    for (DWORD line = 0; line < FLOOD_LINE_LIMIT && (line < minimum || !StopRequested(stop));
+         ++line) {
+        WriteLine(STD_OUTPUT_HANDLE, "standin line " + pid + " " + std::to_string(line));
+    }
+    if (stop != nullptr) {
+        CloseHandle(stop);
+    }
 }
 
 }  // namespace
@@ -95,6 +133,7 @@ int main()
                    "pid=" + pid + "\r\n");
     WriteLine(STD_OUTPUT_HANDLE, "standin stdout " + pid);
     WriteLine(STD_ERROR_HANDLE, "standin stderr " + pid);
+    FloodStandardOutput(pid);
     Sleep(SleepMilliseconds());
     WriteLine(STD_OUTPUT_HANDLE, "standin done " + pid);
     AppendToRecord("finished=" + pid + "\r\n");
