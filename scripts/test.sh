@@ -17,5 +17,6 @@ status=0
 (cd build/Release_DE && ctest --output-on-failure -j2) || status=$?
 wineserver -k || true
 [ "$status" -eq 0 ] || exit "$status"
+scripts/run-kit-under-wine.sh build/Release_DE
 
 portable/NativeTools/KPPortableExe/tests/fuzz/run-fuzzers.sh
