@@ -296,7 +296,7 @@ TEST_P(CurrentDirectoryAtTheLimit, ShowsOneBoxEndsWithMinusOneAndCreatesNothing)
     PortableFolder folder("KP limit", row.length);
     ASSERT_EQ(folder.Path().size(), row.length);
     folder.InstallJava(row.javaName);
-    folder.WriteStartProperties("-Xmx256m /**", row.propertiesFile);
+    folder.WriteFileBeyondPathLimit(row.propertiesFile, "-Xmx256m /**");
     const std::string refusal = RefusalToStartIn(folder.Path());
     if (!refusal.empty()) {
         GTEST_SKIP() << refusal;
