@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds everything and runs all tests through the CMake presets: the unit
-# and end-to-end tests under Wine through CTest, then a short smoke run of
+# and end-to-end tests under Wine through CTest, then the test kit for
+# Windows as it is run there (under Wine's cmd), then a short smoke run of
 # each fuzzer.
 set -eu
 cd "$(dirname "$0")/.."
@@ -19,5 +20,6 @@ status=0
 cmake --workflow --preset Release_DE || status=$?
 wineserver -k || true
 [ "$status" -eq 0 ] || exit "$status"
+scripts/run-kit-under-wine.sh build/Release_DE
 
 portable/NativeTools/KPPortableExe/tests/fuzz/run-fuzzers.sh

@@ -8,7 +8,27 @@ namespace {
 
 constexpr DWORD READ_CHUNK_BYTES = 4096;
 
+std::wstring Widened(const std::string& text)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
 }  // namespace
+
+std::wstring ExtendedLengthPath(const std::string& path)
+{
+    // The prefix turns off the system's clean-up of "." and "..", which the
+    // full-path step does instead.
+    const std::wstring wide = Widened(path);
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), size, &full[0], nullptr));
+    return L"\\\\?\\" + full;
+}
 
 std::string ExecutableFolder()
 {
@@ -32,7 +52,7 @@ std::string DeliverablePath(const std::string& deliverableName)
 
 std::string ReadWholeFile(const std::string& path)
 {
-    const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+    const UniqueHandle file(CreateFileW(ExtendedLengthPath(path).c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     std::string bytes;

@@ -25,6 +25,11 @@ std::string BesideThisExecutable(const std::string& fileName);
 // The full path of a deliverable's executable in the build's bin folder.
 std::string DeliverablePath(const std::string& deliverableName);
 
-// A file's bytes by its full path, read while others may still write it; the
-// empty text when it cannot be opened.
+// The extended-length form of a path, for the wide file functions: tests lay
+// out and inspect folders at and beyond the path limits they check, so their
+// own set-up and checks must not be bound by those limits.
+std::wstring ExtendedLengthPath(const std::string& path);
+
+// A file's bytes by its full path, at any length, read while others may
+// still write it; the empty text when it cannot be opened.
 std::string ReadWholeFile(const std::string& path);

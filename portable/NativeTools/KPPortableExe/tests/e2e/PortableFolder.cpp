@@ -26,18 +26,37 @@ std::string UniqueSuffix()
     return "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
 }
 
-std::wstring Widened(const std::string& text)
+std::string Narrowed(const std::wstring& text)
 {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
+    const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr,
+                                           nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
+    narrow.resize(static_cast<size_t>(length - 1));
+    return narrow;
+}
+
+bool MakeOneDirectory(const std::string& path)
+{
+    return CreateDirectoryW(ExtendedLengthPath(path).c_str(), nullptr) != FALSE;
+}
+
+// Creates the missing folders of a path.
+void MakeParents(const std::string& path)
+{
+    for (size_t separator = path.find('\\', 3); separator != std::string::npos;
+         separator = path.find('\\', separator + 1)) {
+        MakeOneDirectory(path.substr(0, separator));
+    }
+}
+
+DWORD AttributesOf(const std::string& path)
+{
+    return GetFileAttributesW(ExtendedLengthPath(path).c_str());
 }
 
 // Removes a folder with everything in it; read-only entries left by a test
-// must not keep it alive. Tests make paths longer than MAX_PATH, which only
-// the wide functions reach, through the extended-length prefix.
+// must not keep it alive.
 void RemoveTree(const std::wstring& path)
 {
     WIN32_FIND_DATAW entry;
@@ -62,17 +81,12 @@ void RemoveTree(const std::wstring& path)
     RemoveDirectoryW(path.c_str());
 }
 
-std::wstring ExtendedLengthPath(const std::string& path)
+void WriteBytes(HANDLE opened, const std::string& bytes)
 {
-    return L"\\\\?\\" + Widened(path);
-}
-
-// Creates the missing folders of a path.
-void MakeParents(const std::string& path)
-{
-    for (size_t separator = path.find('\\', 3); separator != std::string::npos;
-         separator = path.find('\\', separator + 1)) {
-        CreateDirectoryA(path.substr(0, separator).c_str(), nullptr);
+    const UniqueHandle file(opened);
+    DWORD written = 0;
+    if (file.Valid()) {
+        ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
 }
 
@@ -80,6 +94,8 @@ void MakeParents(const std::string& path)
 
 PortableFolder::PortableFolder(const std::string& name) : PortableFolder(name, 0) {}
 
+// A folder of the same name left by an earlier run (process ids are reused)
+// is removed first, so that its contents cannot decide this test.
 PortableFolder::PortableFolder(const std::string& name, std::size_t pathLength)
     : path_(TempDirectory() + name + UniqueSuffix())
 {
@@ -87,7 +103,7 @@ PortableFolder::PortableFolder(const std::string& name, std::size_t pathLength)
         path_.append(pathLength - path_.size(), PADDING_CHAR);
     }
     RemoveTree(ExtendedLengthPath(path_));
-    if (!CreateDirectoryA(path_.c_str(), nullptr)) {
+    if (!MakeOneDirectory(path_)) {
         ADD_FAILURE() << "test folder not created: " << path_ << " (system error "
                       << GetLastError() << ")";
     }
@@ -102,12 +118,19 @@ void PortableFolder::WriteFile(const std::string& relative, const std::string& b
 {
     const std::string path = PathOf(relative);
     MakeParents(path);
-    const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    if (file.Valid()) {
-        ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
+    WriteBytes(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr),
+               bytes);
+}
+
+void PortableFolder::WriteFileBeyondPathLimit(const std::string& relative,
+                                              const std::string& bytes) const
+{
+    const std::string path = PathOf(relative);
+    MakeParents(path);
+    WriteBytes(CreateFileW(ExtendedLengthPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr),
+               bytes);
 }
 
 std::string PortableFolder::ReadFile(const std::string& relative) const
@@ -117,12 +140,12 @@ std::string PortableFolder::ReadFile(const std::string& relative) const
 
 bool PortableFolder::Exists(const std::string& relative) const
 {
-    return GetFileAttributesA(PathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return AttributesOf(PathOf(relative)) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool PortableFolder::IsDirectory(const std::string& relative) const
 {
-    const DWORD attributes = GetFileAttributesA(PathOf(relative).c_str());
+    const DWORD attributes = AttributesOf(PathOf(relative));
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -130,17 +153,18 @@ std::vector<std::string> PortableFolder::EntriesOf(const std::string& relative,
                                                    const std::string& pattern) const
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA(PathOf(relative + "\\" + pattern).c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    const HANDLE search =
+        FindFirstFileW(ExtendedLengthPath(PathOf(relative + "\\" + pattern)).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) {
         return names;
     }
     do {
-        const std::string name = entry.cFileName;
+        const std::string name = Narrowed(entry.cFileName);
         if (name != "." && name != "..") {
             names.push_back(name);
         }
-    } while (FindNextFileA(search, &entry));
+    } while (FindNextFileW(search, &entry));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
@@ -150,7 +174,12 @@ void PortableFolder::MakeDirectory(const std::string& relative) const
 {
     const std::string path = PathOf(relative);
     MakeParents(path);
-    CreateDirectoryA(path.c_str(), nullptr);
+    MakeOneDirectory(path);
+}
+
+bool PortableFolder::Remove(const std::string& relative) const
+{
+    return DeleteFileW(ExtendedLengthPath(PathOf(relative)).c_str()) != FALSE;
 }
 
 void PortableFolder::MakeDataFolder() const
@@ -167,7 +196,8 @@ void PortableFolder::InstallJavaAt(const std::string& relative) const
 {
     const std::string target = PathOf(relative);
     MakeParents(target);
-    CopyFileA(BesideThisExecutable(STANDIN_JAVA_FILE).c_str(), target.c_str(), FALSE);
+    CopyFileW(ExtendedLengthPath(BesideThisExecutable(STANDIN_JAVA_FILE)).c_str(),
+              ExtendedLengthPath(target).c_str(), FALSE);
 }
 
 void PortableFolder::WriteStartProperties(const std::string& text,

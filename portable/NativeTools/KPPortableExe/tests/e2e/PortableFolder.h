@@ -1,5 +1,8 @@
 // A fresh portable folder for one test: the launcher's start directory,
-// created empty in the temp folder and removed again afterwards.
+// created empty in the temp folder and removed again afterwards. Folders are
+// made, and files read, listed and copied in, at any path length, so that
+// tests can lay out and inspect start directories at and beyond the path
+// limits.
 #pragma once
 
 #include <cstddef>
@@ -26,12 +29,13 @@ public:
     const std::string& Path() const { return path_; }
     std::string PathOf(const std::string& relative) const { return path_ + "\\" + relative; }
 
-    // The layout functions use the system's ANSI functions with their path
-    // limits, as a user's tools would: a folder or file beyond them is not
-    // made, which the tests of long start directories build on.
-    //
     // Writes bytes to a file below the folder, creating missing folders.
+    // The file is written through the plain path functions, as a user's
+    // tools would, so a path longer than they take is not written at all:
+    // the tests of long start directories build on that.
     void WriteFile(const std::string& relative, const std::string& bytes) const;
+    // The same at any length, for files a launcher is to find beyond it.
+    void WriteFileBeyondPathLimit(const std::string& relative, const std::string& bytes) const;
     // The file's bytes, or the empty text when it cannot be read.
     std::string ReadFile(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
@@ -40,6 +44,9 @@ public:
     std::vector<std::string> EntriesOf(const std::string& relative,
                                        const std::string& pattern = "*") const;
     void MakeDirectory(const std::string& relative) const;
+    // Deletes a file below the folder; false when it is not there or in use
+    // (a running program's executable).
+    bool Remove(const std::string& relative) const;
 
     // The folder Kestrelpoint-Portable\kestrelpoint, where the logs go.
     void MakeDataFolder() const;

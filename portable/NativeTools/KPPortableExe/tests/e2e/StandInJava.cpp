@@ -8,6 +8,12 @@
 // CR LF; after STANDIN_SLEEP_MS milliseconds (an environment variable,
 // default 0) "standin done <pid>" on standard output; last, the field
 // finished=<pid>.
+//
+// With STANDIN_FLOOD_EVENT naming an event, right after its first two lines
+// it writes numbered lines "standin line <pid> <n>" (n from 0) on standard
+// output, one write each: at least STANDIN_FLOOD_LINES of them, and on until
+// the event is signalled (at most FLOOD_LINE_LIMIT). Tests make writers
+// overlap with it.
 #include <windows.h>
 
 #include <cstdlib>
@@ -19,7 +25,7 @@
 
 namespace {
 
-constexpr DWORD SLEEP_VALUE_CHARS = 32;
+constexpr DWORD NUMBER_VALUE_CHARS = 32;
 constexpr int DECIMAL_BASE = 10;
 
 const char* DescribeHandle(HANDLE handle)
@@ -61,13 +67,45 @@ void WriteLine(DWORD standardHandle, const std::string& line)
     WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
-DWORD SleepMilliseconds()
+// The number an environment variable holds; 0 when it is not set.
+DWORD NumberFromEnvironment(const char* name)
 {
-    char value[SLEEP_VALUE_CHARS] = {};
-    if (GetEnvironmentVariableA("STANDIN_SLEEP_MS", value, sizeof value) == 0) {
+    char value[NUMBER_VALUE_CHARS] = {};
+    if (GetEnvironmentVariableA(name, value, sizeof value) == 0) {
         return 0;
     }
     return static_cast<DWORD>(std::strtoul(value, nullptr, DECIMAL_BASE));
+}
+
+DWORD SleepMilliseconds()
+{
+    return NumberFromEnvironment("STANDIN_SLEEP_MS");
+}
+
+// A test that died before it signalled must not leave a flood filling the disk.
+constexpr DWORD FLOOD_LINE_LIMIT = 1000000;
+
+// Without the event (never made, or already gone) the minimum is all.
+bool StopRequested(HANDLE stop)
+{
+    return stop == nullptr || WaitForSingleObject(stop, 0) == WAIT_OBJECT_0;
+}
+
+void FloodStandardOutput(const std::string& pid)
+{
+    char eventName[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("STANDIN_FLOOD_EVENT", eventName, sizeof eventName) == 0) {
+        return;
+    }
+    const HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, eventName);
+    const DWORD minimum = NumberFromEnvironment("STANDIN_FLOOD_LINES");
+    for (DWORD line = 0; line < FLOOD_LINE_LIMIT && (line < minimum || !StopRequested(stop));
+         ++line) {
+        WriteLine(STD_OUTPUT_HANDLE, "standin line " + pid + " " + std::to_string(line));
+    }
+    if (stop != nullptr) {
+        CloseHandle(stop);
+    }
 }
 
 }  // namespace
@@ -86,6 +124,7 @@ int main()
         JavaRecordField(FIELD_PID, pid));
     WriteLine(STD_OUTPUT_HANDLE, "standin stdout " + pid);
     WriteLine(STD_ERROR_HANDLE, "standin stderr " + pid);
+    FloodStandardOutput(pid);
     Sleep(SleepMilliseconds());
     WriteLine(STD_OUTPUT_HANDLE, "standin done " + pid);
     AppendToRecord(JavaRecordField(FIELD_FINISHED, pid));
