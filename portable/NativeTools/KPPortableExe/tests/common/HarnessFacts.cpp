@@ -30,13 +30,19 @@ std::wstring ExtendedLengthPath(const std::string& path)
     return L"\\\\?\\" + full;
 }
 
-std::string ExecutableFolder()
+std::string ThisExecutable()
 {
     // Paths below the long test folders stay under MAX_PATH, but the bin
     // folder of a deep checkout may not: ask with room for the longest path.
     std::string path(UNICODE_STRING_MAX_CHARS, '\0');
     const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
     path.resize(length);
+    return path;
+}
+
+std::string ExecutableFolder()
+{
+    const std::string path = ThisExecutable();
     return path.substr(0, path.find_last_of('\\'));
 }
 

@@ -14,6 +14,9 @@ inline constexpr const char* DELIVERABLE_NAMES[] = {PROD, DEMO, DIAGNOSTIC};
 // The stand-in Java runtime as the build names it.
 inline constexpr const char* STANDIN_JAVA_FILE = "standin-java.exe";
 
+// The full path of the running executable.
+std::string ThisExecutable();
+
 // The folder of the running executable, without a closing backslash. The
 // build puts every executable into one bin folder, so the launchers and the
 // stand-in Java runtime stand beside each test program and the benchmark.

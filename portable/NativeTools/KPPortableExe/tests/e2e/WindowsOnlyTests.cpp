@@ -13,6 +13,7 @@
 #include "PortableFolder.h"
 #include "RowName.h"
 #include "RunningUnderWine.h"
+#include "UniqueHandle.h"
 
 namespace {
 
@@ -246,21 +247,25 @@ class CurrentDirectoryAtTheLimit : public testing::TestWithParam<LimitDirectoryC
 // long-path support it may refuse); the reason when it does not.
 std::string RefusalToStartIn(const std::string& directory)
 {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string commandLine = "\"" + std::string(self) + "\" --gtest_list_tests";
+    constexpr DWORD TRIAL_TIME_LIMIT_MS = 20000;
+    const std::string self = ThisExecutable();
+    std::string commandLine = "\"" + self + "\" --gtest_list_tests";
     STARTUPINFOA startupInfo = {};
     startupInfo.cb = sizeof startupInfo;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(self, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        directory.c_str(), &startupInfo, &process)) {
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(self.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, directory.c_str(), &startupInfo, &started)) {
         return "Windows starts no process in a current directory of " +
                std::to_string(directory.size()) + " chars here (error " +
                std::to_string(GetLastError()) + "); long-path support may allow it";
     }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    OwnedProcess trial;
+    trial.Adopt(started);
+    if (WaitForSingleObject(trial.process.Get(), TRIAL_TIME_LIMIT_MS) != WAIT_OBJECT_0) {
+        TerminateProcess(trial.process.Get(), 1);
+        WaitForSingleObject(trial.process.Get(), TRIAL_TIME_LIMIT_MS);
+        return "a trial start in that current directory did not end in time";
+    }
     return "";
 }
 
