@@ -19,10 +19,9 @@ enum class PropertiesOutcome { Loaded, NotFound, TooLong };
 std::size_t ReadChunk(void* file, unsigned char* chunk, std::size_t capacity)
 {
     DWORD read = 0;
-    if (!ReadFile(static_cast<HANDLE>(file), chunk, static_cast<DWORD>(capacity), &read, nullptr)) {
-        return 0;
-    }
-    return read;
+    const BOOL succeeded =
+        ReadFile(static_cast<HANDLE>(file), chunk, static_cast<DWORD>(capacity), &read, nullptr);
+    return succeeded ? read : 0;
 }
 
 const char* ChooseRelativeName()
