@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "LaunchLog.h"
 #include "LauncherPaths.h"
 #include "LauncherState.h"
@@ -99,7 +97,7 @@ void WriteRunRecordHead(HANDLE capture, const char* command)
     AppendTextCut(head, sizeof head, command);
     AppendTextCut(head, sizeof head, LINE_END);
     DWORD written = 0;
-    system_call::WriteFile(capture, head, static_cast<DWORD>(std::strlen(head)), &written);
+    system_call::WriteFile(capture, head, static_cast<DWORD>(TextLength(head)), &written);
 }
 
 }  // namespace

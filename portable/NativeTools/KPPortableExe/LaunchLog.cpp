@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "LauncherState.h"
 #include "SystemCalls.h"
+#include "TextBuffer.h"
 
 namespace {
 
@@ -36,7 +35,7 @@ void WriteLogEntry(const char* text)
     if (!IsLogOpen()) {
         return;
     }
-    WriteBytes(text, static_cast<DWORD>(std::strlen(text)));
+    WriteBytes(text, static_cast<DWORD>(TextLength(text)));
     WriteBytes("\r\n", 2);
 }
 

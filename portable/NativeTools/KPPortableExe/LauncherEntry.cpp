@@ -1,8 +1,7 @@
 // The process's entry point, in place of the C runtime's start-up code, which
 // the launcher does not need: it derives its command tail itself, has no
-// static object with a constructor, and ends through ExitProcess, never
-// through exit. msvcrt.dll sets itself up when it is loaded, so its file
-// functions work without that code.
+// static object with a constructor, ends through ExitProcess, never through
+// exit, and calls nothing of the C library.
 #include <windows.h>
 
 #include "CommandTail.h"

@@ -1,7 +1,5 @@
 #include "LauncherPaths.h"
 
-#include <cstring>
-
 #include "TextBuffer.h"
 
 namespace {
@@ -45,7 +43,7 @@ void AppendDecimal(JoinedPath& path, unsigned number)
 
 bool AppendPathPart(char* path, std::size_t capacity, const char* name)
 {
-    const std::size_t used = std::strlen(path);
+    const std::size_t used = TextLength(path);
     if (AppendText(path, capacity, "\\") && AppendText(path, capacity, name)) {
         return true;
     }

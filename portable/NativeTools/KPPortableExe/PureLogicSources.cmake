@@ -9,4 +9,5 @@ set(KP_PURE_LOGIC_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/JvmOptions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LauncherPaths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartDirectoryLength.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TextBuffer.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/TextBuffer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextModeReader.cpp)

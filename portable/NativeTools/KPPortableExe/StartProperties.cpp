@@ -1,6 +1,6 @@
 #include "StartProperties.h"
 
-#include <cstdio>
+#include <windows.h>
 
 #include "JvmOptions.h"
 #include "LaunchLog.h"
@@ -8,15 +8,20 @@
 #include "LauncherState.h"
 #include "MessageBoxes.h"
 #include "TextBuffer.h"
+#include "TextModeReader.h"
 
 namespace {
 
 enum class PropertiesOutcome { Loaded, NotFound, TooLong };
 
-int ReadFileByte(void* file)
+// A failed read gives no bytes, so that it ends the text as the end of the
+// file does.
+std::size_t ReadChunk(void* file, unsigned char* chunk, std::size_t capacity)
 {
-    const int byte = std::getc(static_cast<std::FILE*>(file));
-    return byte == EOF ? END_OF_TEXT : byte;
+    DWORD read = 0;
+    const BOOL succeeded =
+        ReadFile(static_cast<HANDLE>(file), chunk, static_cast<DWORD>(capacity), &read, nullptr);
+    return succeeded ? read : 0;
 }
 
 const char* ChooseRelativeName()
@@ -25,15 +30,26 @@ const char* ChooseRelativeName()
                                                 : ACTIVE_PROFILE.defaultPropertyFile;
 }
 
-// Text mode: the C runtime reads CR LF as LF and ends the text at a Ctrl-Z.
-// A path too long for the buffer names no file that could be opened.
-std::FILE* OpenPropertiesFile(const char* startDirectory, const char* relativeName)
+// Shared for reading and writing: the launcher restricts no one who has the
+// file open or opens it meanwhile. A path too long for the buffer names no
+// file that could be opened; a directory cannot be opened as a file.
+HANDLE OpenPropertiesFile(const char* startDirectory, const char* relativeName)
 {
     char path[COMMAND_BUFFER_SIZE] = {};
     if (!ComposePropertiesPath(path, sizeof path, startDirectory, relativeName)) {
-        return nullptr;
+        return INVALID_HANDLE_VALUE;
     }
-    return std::fopen(path, "rt");
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The options of an open file, read in text mode.
+OptionsOutcome CollectFileOptions(HANDLE file)
+{
+    TextModeReader reader;
+    StartTextModeReader(reader, ReadChunk, file);
+    return CollectJvmOptions(ReadTextModeByte, &reader, launcherState.jvmOptions,
+                             sizeof launcherState.jvmOptions);
 }
 
 // Reads the options of the file into launcherState.jvmOptions. A name cut
@@ -42,13 +58,14 @@ std::FILE* OpenPropertiesFile(const char* startDirectory, const char* relativeNa
 PropertiesOutcome ReadPropertiesFile(const char* startDirectory, const char* relativeName,
                                      bool nameCut)
 {
-    std::FILE* const file = nameCut ? nullptr : OpenPropertiesFile(startDirectory, relativeName);
-    if (file == nullptr) {
+    const HANDLE file =
+        nameCut ? INVALID_HANDLE_VALUE : OpenPropertiesFile(startDirectory, relativeName);
+    if (file == INVALID_HANDLE_VALUE) {
         return PropertiesOutcome::NotFound;
     }
-    const OptionsOutcome outcome = CollectJvmOptions(ReadFileByte, file, launcherState.jvmOptions,
-                                                     sizeof launcherState.jvmOptions);
-    std::fclose(file);
+    const OptionsOutcome outcome = CollectFileOptions(file);
+    // Closed before any box is shown; a failing close changes nothing.
+    CloseHandle(file);
     return outcome == OptionsOutcome::TooLong ? PropertiesOutcome::TooLong
                                               : PropertiesOutcome::Loaded;
 }

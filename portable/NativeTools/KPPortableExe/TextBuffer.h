@@ -27,6 +27,10 @@ void ComposeFramedMessage(char* buffer, std::size_t capacity, const CatalogueEnt
 
 bool ContainsBlankOrTab(const char* text);
 
+// The length of text up to its terminator. (The launchers link no C library:
+// its strlen would bring msvcrt.dll in, and the time it takes to load.)
+std::size_t TextLength(const char* text);
+
 // The length of text, or limit when it has no terminator before limit chars;
 // never reads past them. (The C library's strnlen would bring the toolchain's
 // own copy and its unwind table into the launchers.)

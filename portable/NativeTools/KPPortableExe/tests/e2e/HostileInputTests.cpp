@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "-c " + std::string(LONGEST_PROCESS_COMMAND_LINE - used, 'n'), {}};
                     },
                     EXIT_CODE_NOTHING_TO_LAUNCH, false},
-        // Its start-properties path is longer than Windows opens without
-        // long-path support: reported as not found.
+        // Its start-properties path (282 chars) is longer than Windows or
+        // Wine opens by a plain path: reported as not found.
         HostileCase{"StartDirectoryOf250Chars", 250,
                     [](const PortableFolder& outer, const std::string& start) {
                         return Prepared(outer, start);

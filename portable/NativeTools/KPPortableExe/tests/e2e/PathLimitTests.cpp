@@ -8,9 +8,10 @@
 // the test kit checks Windows' on Windows. Windows' plain path functions take
 // paths of at most 259 chars (MAX_PATH with its terminator) and create
 // folders of at most 248 (room for an 8.3 name below them). Wine's take 260
-// chars for both, and its C runtime opens files at any length, so under Wine
-// the start-properties file is read from every start directory Wine can start
-// a process in.
+// chars for both. On both systems the start-properties file is out of reach
+// before the Java runtime is: from a longer start directory the run ends
+// before it would start Java, so the Java runtime rows end where the
+// start-properties rows do.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,9 +29,6 @@ const std::string DATA_FOLDER = "Kestrelpoint-Portable\\kestrelpoint";
 const std::string START_PROPERTIES = "current\\config\\start.properties";
 const std::string DEMO_PROPERTIES = "current\\config\\start_DemoMode.properties";
 const std::string CAPTURE_PATTERN = "diagnostic.log.*";
-
-// Wine starts no process from a longer current directory.
-constexpr size_t WINE_LONGEST_START_DIRECTORY = 258;
 
 // The capture file's date has 8 to 10 chars (2027-1-5, 2026-12-11); the
 // capture rows give their lengths for a date of 10.
@@ -128,11 +126,7 @@ TEST_P(StartDirectoryLength, LastLengthWorksAndTheNextDoesNot)
         last -= LONGEST_DATE_LENGTH - date.size();
     }
     EXPECT_TRUE(PathWorksAt(row, last)) << "at " << last << " chars";
-    // A path that works from the longest start directory Wine can use has
-    // no failing length under Wine.
-    if (!RunningUnderWine() || last < WINE_LONGEST_START_DIRECTORY) {
-        EXPECT_FALSE(PathWorksAt(row, last + 1)) << "at " << last + 1 << " chars";
-    }
+    EXPECT_FALSE(PathWorksAt(row, last + 1)) << "at " << last + 1 << " chars";
     if (row.reach == Reach::CaptureFile && TodaysDate() != date) {
         GTEST_SKIP() << "the UTC day changed during the runs";
     }
@@ -146,17 +140,17 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, StartDirectoryLength,
     testing::Values(
         PathLimitCase{"PROD_LaunchLog", PROD, Reach::LaunchLog, 199, 198},
-        PathLimitCase{"PROD_StartProperties", PROD, Reach::StartProperties, 258, 227},
-        PathLimitCase{"PROD_JavaRuntime", PROD, Reach::JavaRuntime, 240, 227},
+        PathLimitCase{"PROD_StartProperties", PROD, Reach::StartProperties, 228, 227},
+        PathLimitCase{"PROD_JavaRuntime", PROD, Reach::JavaRuntime, 228, 227},
         PathLimitCase{"Demo_LaunchLog", DEMO, Reach::LaunchLog, 194, 193},
-        PathLimitCase{"Demo_StartProperties", DEMO, Reach::StartProperties, 258, 218},
-        PathLimitCase{"Demo_JavaRuntime", DEMO, Reach::JavaRuntime, 240, 218},
+        PathLimitCase{"Demo_StartProperties", DEMO, Reach::StartProperties, 219, 218},
+        PathLimitCase{"Demo_JavaRuntime", DEMO, Reach::JavaRuntime, 219, 218},
         PathLimitCase{"DiagnosticMode_LaunchLog", DIAGNOSTIC, Reach::LaunchLog, 184, 183},
         PathLimitCase{"DiagnosticMode_CaptureFile", DIAGNOSTIC, Reach::CaptureFile, 199, 198},
         PathLimitCase{"DiagnosticMode_DataFolder", DIAGNOSTIC, Reach::DataFolder, 225, 213},
         PathLimitCase{"DiagnosticMode_StartProperties", DIAGNOSTIC, Reach::StartProperties,
-                      258, 227},
-        PathLimitCase{"DiagnosticMode_JavaRuntime", DIAGNOSTIC, Reach::JavaRuntime, 241, 227},
+                      228, 227},
+        PathLimitCase{"DiagnosticMode_JavaRuntime", DIAGNOSTIC, Reach::JavaRuntime, 228, 227},
         PathLimitCase{"DiagnosticMode_OuterFolder", DIAGNOSTIC, Reach::OuterFolder, 238, 226}),
     RowName());
 

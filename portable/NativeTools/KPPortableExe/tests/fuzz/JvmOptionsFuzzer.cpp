@@ -1,8 +1,10 @@
-// Fuzzes the start-properties tokenizer with raw file bytes: the input goes
-// through the text-mode translation the C runtime applies when the launcher
-// reads the file, and the collected options are compared with a simple
+// Fuzzes the start-properties reader's pure logic with raw file bytes. The
+// launcher's text-mode step, fed the bytes in chunks of the launcher's size
+// and in small ones, must yield what a model of a C runtime's text-mode read
+// yields; the collected options are compared with a simple
 // split-at-white-space model of the format, once with the launcher's buffer
 // and once with a buffer small enough for the bound to matter.
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +14,7 @@
 
 #include "FuzzSupport.h"
 #include "JvmOptions.h"
+#include "TextModeReader.h"
 #include "VariantProfile.h"
 
 namespace {
@@ -20,6 +23,9 @@ constexpr unsigned char CTRL_Z = 0x1A;
 constexpr char END_MARKER[] = "/**";
 // Small buffers run from 1 char (the terminator alone) to this many.
 constexpr std::size_t SMALL_CAPACITY_SPAN = 64;
+// Small chunks, as a read may return fewer bytes than asked for, run from 1
+// byte to this many.
+constexpr std::size_t SMALL_CHUNK_SPAN = 16;
 
 // A text-mode read: CR LF reads as LF, a lone CR stays, Ctrl-Z ends the text.
 std::string TranslateTextMode(const std::uint8_t* data, std::size_t size)
@@ -32,6 +38,46 @@ std::string TranslateTextMode(const std::uint8_t* data, std::size_t size)
         }
     }
     return text;
+}
+
+// The raw bytes as a file that hands out at most chunkLimit bytes a read.
+struct ChunkedFile {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t chunkLimit;
+    std::size_t position;
+    bool ended;
+    bool readAfterEnd;
+};
+
+std::size_t RefillFromData(void* source, unsigned char* chunk, std::size_t capacity)
+{
+    auto* file = static_cast<ChunkedFile*>(source);
+    file->readAfterEnd = file->readAfterEnd || file->ended;
+    const std::size_t count =
+        std::min({capacity, file->chunkLimit, file->size - file->position});
+    std::memcpy(chunk, file->data + file->position, count);
+    file->position += count;
+    file->ended = count == 0;
+    return count;
+}
+
+// The launcher's text-mode step over the raw bytes agrees with the model.
+void CheckTextModeStep(const std::uint8_t* data, std::size_t size, const std::string& text,
+                       std::size_t chunkLimit)
+{
+    ChunkedFile file{data, size, chunkLimit, 0, false, false};
+    TextModeReader reader;
+    StartTextModeReader(reader, RefillFromData, &file);
+    std::string yielded;
+    for (int byte = ReadTextModeByte(&reader); byte != END_OF_TEXT;
+         byte = ReadTextModeByte(&reader)) {
+        Require(byte >= 0 && byte <= UINT8_MAX, "the text-mode step yields bytes");
+        yielded += static_cast<char>(byte);
+    }
+    Require(ReadTextModeByte(&reader) == END_OF_TEXT, "the end of the text stays its end");
+    Require(!file.readAfterEnd, "the file is not read again after its end");
+    Require(yielded == text, "the text-mode step yields what a text-mode read yields");
 }
 
 struct TextReader {
@@ -116,6 +162,8 @@ void CheckCollection(const std::string& text, const std::string& expected, std::
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text = TranslateTextMode(data, size);
+    CheckTextModeStep(data, size, text, TEXT_MODE_CHUNK_SIZE);
+    CheckTextModeStep(data, size, text, 1 + size % SMALL_CHUNK_SPAN);
     const std::string expected = ExpectedOptions(text);
     CheckCollection(text, expected, COMMAND_BUFFER_SIZE);
     CheckCollection(text, expected, 1 + size % SMALL_CAPACITY_SPAN);
