@@ -25,13 +25,7 @@ TEST(DetachedLaunch, StartsJavaWithAnEmptyStartupRecordAndTheDetachedFlags)
 
     ASSERT_EQ(systemCalls.processCreations.size(), 1u);
     const RecordedProcessCreation& call = systemCalls.processCreations[0];
-    EXPECT_FALSE(call.applicationNameGiven);
-    EXPECT_EQ(call.commandLine, line);
-    EXPECT_FALSE(call.securityAttributesGiven);
-    EXPECT_TRUE(call.inheritHandles);
-    EXPECT_EQ(call.creationFlags, static_cast<DWORD>(DETACHED_PROCESS | CREATE_SEPARATE_WOW_VDM));
-    EXPECT_FALSE(call.environmentGiven);
-    EXPECT_FALSE(call.currentDirectoryGiven);
+    ExpectJavaCreation(call, line, DETACHED_PROCESS | CREATE_SEPARATE_WOW_VDM);
     STARTUPINFOA empty = {};
     empty.cb = sizeof empty;
     EXPECT_EQ(std::memcmp(&call.startupInfo, &empty, sizeof empty), 0)

@@ -125,13 +125,7 @@ TEST_F(DiagnosticLaunch, HandsJavaTheCaptureFileAsInheritableStandardOutputAndEr
 
     ASSERT_EQ(systemCalls.processCreations.size(), 1u);
     const RecordedProcessCreation& call = systemCalls.processCreations[0];
-    EXPECT_FALSE(call.applicationNameGiven);
-    EXPECT_EQ(call.commandLine, line);
-    EXPECT_FALSE(call.securityAttributesGiven);
-    EXPECT_TRUE(call.inheritHandles);
-    EXPECT_EQ(call.creationFlags, static_cast<DWORD>(CREATE_NEW_CONSOLE | CREATE_SEPARATE_WOW_VDM));
-    EXPECT_FALSE(call.environmentGiven);
-    EXPECT_FALSE(call.currentDirectoryGiven);
+    ExpectJavaCreation(call, line, CREATE_NEW_CONSOLE | CREATE_SEPARATE_WOW_VDM);
     EXPECT_EQ(call.startupInfo.cb, sizeof(STARTUPINFOA));
     EXPECT_EQ(call.startupInfo.dwFlags, static_cast<DWORD>(STARTF_USESTDHANDLES));
     EXPECT_EQ(call.startupInfo.hStdInput, nullptr);

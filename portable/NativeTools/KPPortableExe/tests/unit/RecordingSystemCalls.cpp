@@ -1,5 +1,7 @@
 #include "RecordingSystemCalls.h"
 
+#include <gtest/gtest.h>
+
 #include "SystemCalls.h"
 
 SystemCallRecord systemCalls;
@@ -62,3 +64,15 @@ BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
 }
 
 }  // namespace system_call
+
+void ExpectJavaCreation(const RecordedProcessCreation& call, const std::string& commandLine,
+                        DWORD creationFlags)
+{
+    EXPECT_FALSE(call.applicationNameGiven);
+    EXPECT_EQ(call.commandLine, commandLine);
+    EXPECT_FALSE(call.securityAttributesGiven);
+    EXPECT_TRUE(call.inheritHandles);
+    EXPECT_EQ(call.creationFlags, creationFlags);
+    EXPECT_FALSE(call.environmentGiven);
+    EXPECT_FALSE(call.currentDirectoryGiven);
+}

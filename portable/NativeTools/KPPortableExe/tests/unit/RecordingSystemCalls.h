@@ -46,3 +46,10 @@ extern SystemCallRecord systemCalls;
 // Written through the standard output handle of each recorded process
 // creation, as the Java process would write its first output.
 extern const char STAND_IN_JAVA_OUTPUT[];
+
+// Checks what both launches ask of the process creation alike: the command
+// line as composed and no separate application name, no process or thread
+// attributes, handles inherited, the row's creation flags, and the
+// launcher's own environment and current directory.
+void ExpectJavaCreation(const RecordedProcessCreation& call, const std::string& commandLine,
+                        DWORD creationFlags);
