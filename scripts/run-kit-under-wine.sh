@@ -17,15 +17,10 @@ rm -rf "$build/kit run"
 mkdir -p "$folder"
 (cd "$folder" && cmake -E tar xf "$build/$kit.zip")
 
-prefix="$build/wineprefix"
-portable/NativeTools/KPPortableExe/tests/setup-wine-prefix.sh "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all
-# A warm server, as for CTest; its services must not hold the output pipe.
-wineserver -p || true   # fails when a server of the prefix runs already, which serves as well
-wine wineboot </dev/null >/dev/null 2>&1
 status=0
-(cd "$folder" && wine cmd /c run-tests.cmd </dev/null) >"$output" 2>&1 || status=$?
-wineserver -k || true
+scripts/in-wine-session.sh "$build/wineprefix" \
+    sh -c 'cd "$1" && wine cmd /c run-tests.cmd </dev/null' kit "$folder" >"$output" 2>&1 ||
+    status=$?
 
 cat "$output"
 last=$(tail -n 1 "$output" | tr -d '\r')
