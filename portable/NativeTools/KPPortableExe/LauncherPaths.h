@@ -18,7 +18,7 @@ constexpr std::size_t MAX_APPENDED_NAME_LENGTH = 128;
 constexpr std::size_t JOINED_PATH_BUFFER_SIZE = PATH_BUFFER_SIZE + MAX_APPENDED_NAME_LENGTH;
 using JoinedPath = char[JOINED_PATH_BUFFER_SIZE];
 
-// The longest capture date: a 16-bit year, month and day, "65535-12-31".
+// The longest capture date the system clock gives: a 16-bit year, "65535-12-31".
 constexpr std::size_t MAX_CAPTURE_DATE_LENGTH = 11;
 
 // The most chars a row appends to its start directory: the launch log's path,
