@@ -28,9 +28,6 @@
 namespace {
 
 constexpr DWORD RUN_TIMEOUT_MS = 30000;
-// A killed process is gone at once; this only bounds a system that hangs.
-constexpr DWORD TERMINATION_WAIT_MS = 5000;
-constexpr UINT KILLED_EXIT_CODE = 0xDEAD;
 constexpr DWORD RECORD_POLL_MS = 1;
 constexpr int WARM_UP_RUNS = 5;
 constexpr int MEMORY_RUNS = 10;
@@ -112,8 +109,7 @@ bool WaitForEnd(const OwnedProcess& process)
     }
     std::fprintf(stderr, "a run did not end within %lu ms: killed\n",
                  static_cast<unsigned long>(RUN_TIMEOUT_MS));
-    TerminateProcess(process.process.Get(), KILLED_EXIT_CODE);
-    WaitForSingleObject(process.process.Get(), TERMINATION_WAIT_MS);
+    process.Kill();
     return false;
 }
 

@@ -56,4 +56,15 @@ struct OwnedProcess {
         thread.Reset(information.hThread);
         id = information.dwProcessId;
     }
+
+    // Ends a process that did not end in time, and waits until it is gone:
+    // a killed process is gone at once, so the wait only bounds a system
+    // that hangs. False when it did not end even then.
+    bool Kill() const
+    {
+        constexpr UINT KILLED_EXIT_CODE = 0xDEAD;
+        constexpr DWORD TERMINATION_WAIT_MS = 5000;
+        TerminateProcess(process.Get(), KILLED_EXIT_CODE);
+        return WaitForSingleObject(process.Get(), TERMINATION_WAIT_MS) == WAIT_OBJECT_0;
+    }
 };

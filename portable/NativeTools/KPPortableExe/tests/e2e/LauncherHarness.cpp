@@ -12,9 +12,6 @@ constexpr DWORD POLL_INTERVAL_MS = 10;
 constexpr UINT DISMISS_TIMEOUT_MS = 2000;
 constexpr int MESSAGE_TEXT_CONTROL_ID = 0xFFFF;
 constexpr int MAX_WINDOW_TEXT = 16384;
-// A killed process is gone at once; this only bounds a system that hangs.
-constexpr DWORD TERMINATION_WAIT_MS = 5000;
-constexpr UINT KILLED_EXIT_CODE = 0xDEAD;
 
 struct BoxSearch {
     DWORD processId;
@@ -128,9 +125,7 @@ LaunchOutcome LaunchAndWatch(const LaunchRequest& request)
     const ULONGLONG deadline = GetTickCount64() + request.timeLimitMs;
     while (WaitForSingleObject(launcher.process.Get(), POLL_INTERVAL_MS) == WAIT_TIMEOUT) {
         if (GetTickCount64() > deadline) {
-            TerminateProcess(launcher.process.Get(), KILLED_EXIT_CODE);
-            const bool gone =
-                WaitForSingleObject(launcher.process.Get(), TERMINATION_WAIT_MS) == WAIT_OBJECT_0;
+            const bool gone = launcher.Kill();
             outcome.failure = "the launcher hung: killed after " +
                               std::to_string(request.timeLimitMs) + " ms" +
                               (gone ? "" : ", and it did not end even then");

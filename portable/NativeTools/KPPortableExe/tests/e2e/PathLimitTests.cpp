@@ -94,7 +94,7 @@ bool PathWorksAt(const PathLimitCase& row, size_t length)
         folder.MakeDataFolder();
     }
     const LaunchOutcome outcome = LaunchIn(row.deliverable, folder.Path());
-    EXPECT_TRUE(outcome.ended) << "at " << length << " chars";
+    EXPECT_TRUE(Ended(outcome)) << "at " << length << " chars";
     if (outcome.exitCode == 0) {
         WaitUntilJavaEnded(folder, variant.javaName);
     }

@@ -97,14 +97,11 @@ void FloodStandardOutput(const std::string& pid)
     if (GetEnvironmentVariableA("STANDIN_FLOOD_EVENT", eventName, sizeof eventName) == 0) {
         return;
     }
-    const HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, eventName);
+    const UniqueHandle stop(OpenEventA(SYNCHRONIZE, FALSE, eventName));
     const DWORD minimum = NumberFromEnvironment("STANDIN_FLOOD_LINES");
-    for (DWORD line = 0; line < FLOOD_LINE_LIMIT && (line < minimum || !StopRequested(stop));
-         ++line) {
+    for (DWORD line = 0;
+         line < FLOOD_LINE_LIMIT && (line < minimum || !StopRequested(stop.Get())); ++line) {
         WriteLine(STD_OUTPUT_HANDLE, "standin line " + pid + " " + std::to_string(line));
-    }
-    if (stop != nullptr) {
-        CloseHandle(stop);
     }
 }
 

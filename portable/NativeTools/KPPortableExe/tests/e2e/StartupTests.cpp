@@ -211,10 +211,6 @@ TEST(CommandTailLimits, AnOverlongFileNameIsCutAndReportedAsNotFound)
     EXPECT_EQ(text.substr(text.size() - 2), "'!");
 }
 
-}  // namespace
-
-namespace {
-
 // A start directory too long for the log path: the path is handed to the
 // system whole, never cut, and the run goes on with or without a log.
 TEST(LaunchLogLimits, ALogPathTooLongForWindowsNeverLeavesACutName)
@@ -235,6 +231,7 @@ TEST(LaunchLogLimits, ALogPathTooLongForWindowsNeverLeavesACutName)
     EXPECT_EQ(outcome.exitCode, 0u);
     EXPECT_FALSE(WaitForJavaRecord(outer, start + "\\java\\bin").empty());
 
+    ASSERT_TRUE(outer.IsDirectory(dataFolder));
     for (const std::string& name : outer.EntriesOf(dataFolder)) {
         EXPECT_EQ(name, std::string(PROD) + ".log");
     }

@@ -174,8 +174,8 @@ TEST(SimultaneousDiagnosticRuns, KeepEveryByteAndBothRecordHeadsWhole)
     folder.MakeDataFolder();
     const std::string day = TodaysCaptureName();
     const std::string stopName = "kp-flood-stop-" + std::to_string(GetCurrentProcessId());
-    const HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, stopName.c_str());
-    ASSERT_NE(stop, nullptr);
+    const UniqueHandle stop(CreateEventA(nullptr, TRUE, FALSE, stopName.c_str()));
+    ASSERT_TRUE(stop.Valid());
     ScopedEnvironmentVariable floodEvent("STANDIN_FLOOD_EVENT", stopName);
     ScopedEnvironmentVariable floodLines("STANDIN_FLOOD_LINES",
                                          std::to_string(FLOOD_MINIMUM_LINES));
@@ -189,12 +189,12 @@ TEST(SimultaneousDiagnosticRuns, KeepEveryByteAndBothRecordHeadsWhole)
     std::thread secondRun([&] { second = LaunchIn(DIAGNOSTIC, folder.Path()); });
     const bool bothWriting = WaitForJavaStarts(folder, 2);
     Sleep(BOTH_WRITING_MS);
-    SetEvent(stop);
+    SetEvent(stop.Get());
     firstRun.join();
     secondRun.join();
-    CloseHandle(stop);
     ASSERT_TRUE(firstWriting && bothWriting) << "the Java processes did not start";
-    ASSERT_TRUE(first.ended && second.ended);
+    ASSERT_TRUE(Ended(first));
+    ASSERT_TRUE(Ended(second));
     EXPECT_EQ(DescribeExitCode(first.exitCode), DescribeExitCode(0));
     EXPECT_EQ(DescribeExitCode(second.exitCode), DescribeExitCode(0));
     if (TodaysCaptureName() != day) {
@@ -262,8 +262,7 @@ std::string RefusalToStartIn(const std::string& directory)
     OwnedProcess trial;
     trial.Adopt(started);
     if (WaitForSingleObject(trial.process.Get(), TRIAL_TIME_LIMIT_MS) != WAIT_OBJECT_0) {
-        TerminateProcess(trial.process.Get(), 1);
-        WaitForSingleObject(trial.process.Get(), TRIAL_TIME_LIMIT_MS);
+        trial.Kill();
         return "a trial start in that current directory did not end in time";
     }
     return "";
@@ -286,7 +285,7 @@ TEST_P(CurrentDirectoryAtTheLimit, ShowsOneBoxEndsWithMinusOneAndCreatesNothing)
     }
 
     const LaunchOutcome outcome = LaunchIn(row.deliverable, folder.Path());
-    ASSERT_TRUE(outcome.ended);
+    ASSERT_TRUE(Ended(outcome));
     EXPECT_EQ(DescribeExitCode(outcome.exitCode), DescribeExitCode(EXIT_CODE_NOTHING_TO_LAUNCH));
     ASSERT_EQ(outcome.boxes.size(), 1u);
     EXPECT_EQ(outcome.boxes[0].caption, row.caption);

@@ -6,40 +6,34 @@
 
 #include <string>
 
+#include "HarnessFacts.h"
+#include "UniqueHandle.h"
+
 namespace {
 
 // The guard's value in an image before anything has seeded it.
 constexpr DWORD UNSEEDED_GUARD = 0;
 constexpr DWORD PROBE_TIME_LIMIT_MS = 20000;
 
-std::string ProbePath()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string self = path;
-    return self.substr(0, self.find_last_of('\\') + 1) + "stack-guard-probe.exe";
-}
-
 // Starts the probe and returns the guard it reports as its exit code.
 ::testing::AssertionResult RunProbe(DWORD& guard)
 {
-    std::string commandLine = "\"" + ProbePath() + "\"";
+    std::string commandLine = "\"" + BesideThisExecutable("stack-guard-probe.exe") + "\"";
     STARTUPINFOA startupInfo = {};
     startupInfo.cb = sizeof startupInfo;
-    PROCESS_INFORMATION process = {};
+    PROCESS_INFORMATION started = {};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startupInfo, &process)) {
+                        &startupInfo, &started)) {
         return ::testing::AssertionFailure()
                << "cannot start " << commandLine << ": error " << GetLastError();
     }
-    const DWORD waited = WaitForSingleObject(process.hProcess, PROBE_TIME_LIMIT_MS);
+    OwnedProcess probe;
+    probe.Adopt(started);
+    const DWORD waited = WaitForSingleObject(probe.process.Get(), PROBE_TIME_LIMIT_MS);
     if (waited != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, PROBE_TIME_LIMIT_MS);
+        probe.Kill();
     }
-    const BOOL read = GetExitCodeProcess(process.hProcess, &guard);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const BOOL read = GetExitCodeProcess(probe.process.Get(), &guard);
     if (waited != WAIT_OBJECT_0 || !read) {
         return ::testing::AssertionFailure() << "the probe did not end in time";
     }
